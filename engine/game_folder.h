@@ -1,0 +1,24 @@
+#pragma once
+// Is a folder the game's, and where does it keep its data? Paths are used
+// exactly as given: nothing is trimmed, inserted or made absolute.
+
+#include <string>
+
+namespace engine {
+
+extern const std::string RunLayoutPrefix;  // "\Run"
+
+// True when one of the six probe folders (four under "\Run", two under "\Data") exists.
+bool IsGameFolder(const std::string& game_folder);
+
+// True when data lies under "\Run": a Run-style probe exists and no plain one
+// does (the plain layout wins). False when neither exists.
+bool UsesRunLayout(const std::string& game_folder);
+
+// "\Run" or the empty text, as UsesRunLayout decides.
+std::string LayoutPrefix(const std::string& game_folder);
+
+// a immediately followed by b.
+std::string JoinPath(const std::string& a, const std::string& b);
+
+}  // namespace engine

@@ -1,0 +1,22 @@
+#pragma once
+// The whole installation, run once per press of Install.
+
+#include <string>
+
+#include "engine/install_view.h"
+#include "engine/map_catalogue.h"
+
+namespace engine {
+
+extern const std::string IncorrectPathNotice;
+
+inline constexpr int ProgressMaximum = 50000;
+
+// Checks the game folder (a rejected one gets the notice and nothing is
+// written), updates the single-mission and mission lists, then per map copies
+// its three files and registers its battle name, and last fills the progress
+// bar and shows the finish page. The first failure propagates; what was written
+// before it stays written.
+void RunInstall(InstallView& view, MapCatalogue& catalogue);
+
+}  // namespace engine

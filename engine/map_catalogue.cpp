@@ -1,0 +1,37 @@
+#include "engine/map_catalogue.h"
+
+namespace engine {
+
+const std::string MapExt = ".m3d";
+const std::string TextExt = ".txt";
+const std::string PreviewExt = ".jpg";
+const std::string MissionDir = "Missions\\Skirmish\\";
+const std::string PreviewDir = "Interf3\\maps\\Skirmish\\";
+const std::string BlockLastLine = "236 125 1007 400";
+const std::string TextKeySuffix = "_TXT";
+const std::string BlockDashLine = "-";
+const std::string PreviewLineSuffix = " 444 211";
+
+MapCatalogue::MapCatalogue()
+    : MapNames{"#StonebridgeVale", "#RavenHillV2", "#Kel_Map001", "#KelMap2", "#Marschfeld",
+               "#Moorland", "#Tal_Gefecht", "#3erWachturm",
+               // Windows-1252 u-umlaut as its single byte: the game's files carry it so.
+               "#Scharm\xFCtzel2", "#N_R_Bay", "#3Marshals", "#6Dukes", "#RiverbendV2", "#QXMap001",
+               "#QXMap002", "#QXMap003", "#QXMap004", "#QXMap005", "#QXMap006", "#QXMap007",
+               "#QXMap008"} {}
+
+MapCatalogue& ProcessMapCatalogue() {
+  static MapCatalogue catalogue;
+  return catalogue;
+}
+
+std::string BaseName(const std::string& entry) {
+  std::string base = entry;
+  const std::string::size_type marker = base.find(MapMarker);
+  if (marker != std::string::npos) base.erase(marker, 1);
+  return base;
+}
+
+std::string MarkedEntry(const std::string& entry) { return MapMarker + BaseName(entry); }
+
+}  // namespace engine

@@ -1,0 +1,41 @@
+#pragma once
+// What the wizard installs: the 21 maps of the Zelmora pack 1.60 and the fixed
+// texts of the install. The entries are the only mutable part: the mission-list
+// update removes an entry's marker "#" once it has written the map's block, and
+// every later reader of the run sees the entry without it.
+
+#include <array>
+#include <string>
+
+namespace engine {
+
+constexpr int MapHighIndex = 20;
+
+extern const std::string MapExt;
+extern const std::string TextExt;
+extern const std::string PreviewExt;
+extern const std::string MissionDir;
+extern const std::string PreviewDir;
+extern const std::string BlockLastLine;
+extern const std::string TextKeySuffix;
+extern const std::string BlockDashLine;
+extern const std::string PreviewLineSuffix;
+
+constexpr char MapMarker = '#';
+
+struct MapCatalogue {
+  MapCatalogue();
+  // Entries in install order; each begins with MapMarker until its block is written.
+  std::array<std::string, MapHighIndex + 1> MapNames;
+};
+
+// The one table of the running program, with every entry marked at start-up.
+MapCatalogue& ProcessMapCatalogue();
+
+// The entry with its first "#" removed; an entry without "#" is returned unchanged.
+std::string BaseName(const std::string& entry);
+
+// The entry as it reads before any marker was removed: "#" + base name.
+std::string MarkedEntry(const std::string& entry);
+
+}  // namespace engine

@@ -1,0 +1,16 @@
+#pragma once
+// Copying one of a map's three files from the maps source folder into the game.
+
+#include <string>
+
+namespace engine {
+
+// current directory + "\Maps\" + file name, by plain concatenation.
+std::string MapSourcePath(const std::string& current_directory, const std::string& file_name);
+
+// Copies the source file over destination_path, replacing it. A failed copy is
+// silently passed over: a missing description file shows up when its title is read.
+void CopyMapFile(const std::string& current_directory, const std::string& file_name,
+                 const std::string& destination_path);
+
+}  // namespace engine

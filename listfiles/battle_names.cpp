@@ -1,0 +1,26 @@
+#include "listfiles/battle_names.h"
+
+#include "engine/map_catalogue.h"
+#include "listfiles/line_list.h"
+
+std::string MapTitleFromLine(const std::string& first_line) {
+  if (first_line.size() < 2) return std::string();
+  const std::string::size_type last = first_line.size() - 1;
+  const std::string::size_type brace = first_line.rfind('}', last - 1);
+  const std::string::size_type start = brace == std::string::npos ? 0 : brace + 1;
+  return first_line.substr(start, last - start);
+}
+
+std::string ReadMapTitle(const std::string& path) {
+  return MapTitleFromLine(LineList::LoadLines(path).GetLine(0));
+}
+
+std::string BattleNameLine(const std::string& entry, const std::string& title) {
+  return entry + engine::TextKeySuffix + " " + title;
+}
+
+void AddBattleName(const std::string& path, const std::string& line) {
+  LineList list = LineList::LoadLines(path);
+  if (!list.ContainsText(line)) list.AppendLine(line);
+  list.SaveLines(path);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The game's skirmish battle-name list Skirbatlnames.txt and the map titles.
+
+#include <string>
+
+// The title in a description file's first line: drop the line's final
+// character, then take everything after the last remaining "}" (everything, if
+// there is none). Never holds CR, LF or NUL.
+std::string MapTitleFromLine(const std::string& first_line);
+
+// The title from line 0 of the description file at path. Fails with "Cannot open
+// file %s" for a missing file, "List index out of bounds (0)" for an empty one.
+std::string ReadMapTitle(const std::string& path);
+
+// entry + "_TXT" + " " + title.
+std::string BattleNameLine(const std::string& entry, const std::string& title);
+
+// Appends the line unless the file contains it already; saves the file either way.
+void AddBattleName(const std::string& path, const std::string& line);

@@ -1,0 +1,47 @@
+#pragma once
+// A text file as an ordered list of 8-bit lines, loaded whole and saved whole.
+// Loading ends a line at CR LF, a lone LF or a lone CR, and ends the text at a
+// NUL byte; saving writes every line followed by CR LF.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class LineList {
+ public:
+  // Reads the whole file. Fails with "Cannot open file %s" when it cannot be
+  // opened for reading, "Cannot read file %s" when it cannot be read whole.
+  static LineList LoadLines(const std::string& path);
+
+  // Splits bytes into lines by the loading rules.
+  static LineList FromBytes(const std::string& bytes);
+
+  int LineCount() const;
+  // Both fail with "List index out of bounds (%d)" outside 0 .. LineCount() - 1.
+  std::string GetLine(std::int32_t index) const;
+  void SetLine(std::int32_t index, const std::string& text);
+  void AppendLine(const std::string& text);
+
+  // Every line followed by CR LF.
+  const std::string& JoinedText() const;
+  // FindText(needle, JoinedText()) != 0.
+  bool ContainsText(const std::string& needle) const;
+
+  // Writes JoinedText() as the file's whole content. Fails with "Cannot create
+  // file %s" when the file cannot be opened for writing with no sharing, and with
+  // "Stream write error" when the write falls short; the old content survives both.
+  // A list loaded from a file holding a NUL byte is never saved: that would cut
+  // the file at the NUL.
+  void SaveLines(const std::string& path) const;
+
+ private:
+  void CheckIndex(std::int32_t index) const;
+  // Offset in text_ one past the line's last byte (where its CR LF begins).
+  std::size_t LineEnd(std::size_t index) const;
+
+  // The list is kept as its joined text, so that containment tests and saving
+  // never rebuild it; starts_ holds where each line begins in it.
+  std::string text_;
+  std::vector<std::size_t> starts_;
+  bool cut_at_nul_ = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The game's mission list missions.txt: eight-line mission blocks.
+
+#include <string>
+#include <vector>
+
+#include "engine/map_catalogue.h"
+
+// The eight lines of the mission block for a map, from its marked entry.
+std::vector<std::string> MissionBlock(const std::string& marked_entry);
+
+// Appends a mission block for every catalogue entry that the file does not
+// contain yet, and removes that entry's marker in the catalogue (before saving,
+// so a failed save leaves the markers removed). An entry that lost its marker
+// earlier in the run is searched in its marked form and gets the block a first
+// install writes; no further character is removed from it.
+void UpdateMissionList(const std::string& path, engine::MapCatalogue& catalogue);

@@ -1,0 +1,42 @@
+#pragma once
+// The file-system services the core needs, behind one header. Paths are 8-bit
+// strings with backslashes; they pass to the system unchanged (the POSIX side
+// alone turns backslashes into slashes). Nothing here throws: each call reports
+// its outcome, and the caller words the failure.
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// True only when the path names an existing folder; any error counts as no.
+bool IsFolder(const std::string& path);
+
+// The process's working directory, whatever its length; no trailing backslash
+// except at the root of a drive.
+std::string CurrentDirectory();
+
+// Copies a file, replacing an existing destination; never creates a folder.
+// Returns whether the copy succeeded.
+bool CopyFileReplacing(const std::string& source, const std::string& destination);
+
+enum class ReadOutcome { Ok, CannotOpen, CannotRead };
+
+// Reads the whole existing file. While it is open others may read it, not write it.
+// CannotRead: it opened, but fewer bytes came than it holds (or it is too large).
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes);
+
+enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
+
+// Replaces the file's whole content with bytes. CannotCreate when the file
+// cannot be opened for writing with no sharing (nothing is written then).
+// The new content goes to a temporary file beside the target that then
+// replaces it, so on any failure the old content survives and no temporary
+// file is left.
+WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// Fault injection for tests: the next write of file content stores at most
+// limit bytes and reports the shorter count. Applies once.
+void LimitNextWriteForTesting(std::size_t limit);
+
+}  // namespace platform

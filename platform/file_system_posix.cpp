@@ -1,0 +1,143 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/write_limit.h"
+
+namespace platform {
+namespace {
+
+// Backslash paths become slash paths only here, at the system call.
+std::string Native(const std::string& path) {
+  std::string native = path;
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return native;
+}
+
+class ScopedDescriptor {
+ public:
+  explicit ScopedDescriptor(int fd) : fd_(fd) {}
+  ~ScopedDescriptor() { Close(); }
+  ScopedDescriptor(const ScopedDescriptor&) = delete;
+  ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
+
+  bool IsOpen() const { return fd_ >= 0; }
+  int Get() const { return fd_; }
+  bool Close() {
+    const bool ok = fd_ < 0 || ::close(fd_) == 0;
+    fd_ = -1;
+    return ok;
+  }
+
+ private:
+  int fd_;
+};
+
+bool IsRegularFile(int fd) {
+  struct stat status {};
+  return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Writes up to count bytes, retrying partial writes; returns how many were stored.
+std::size_t WriteAll(int fd, const char* data, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::write(fd, data + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+}  // namespace
+
+bool IsFolder(const std::string& path) {
+  struct stat status {};
+  return ::stat(Native(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string CurrentDirectory() {
+  std::string buffer(256, '\0');
+  while (::getcwd(&buffer[0], buffer.size()) == nullptr) {
+    if (errno != ERANGE) return std::string();
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  buffer.resize(buffer.find('\0'));
+  std::replace(buffer.begin(), buffer.end(), '/', '\\');
+  return buffer;
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& destination) {
+  ScopedDescriptor in(::open(Native(source).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!in.IsOpen() || !IsRegularFile(in.Get())) return false;
+  ScopedDescriptor out(
+      ::open(Native(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (!out.IsOpen()) return false;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(in.Get(), chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    if (WriteAll(out.Get(), chunk, static_cast<std::size_t>(n)) != static_cast<std::size_t>(n))
+      return false;
+  }
+  return out.Close();
+}
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
+  ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.IsOpen() || !IsRegularFile(file.Get())) return ReadOutcome::CannotOpen;
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0) return ReadOutcome::CannotRead;
+  bytes.assign(static_cast<std::size_t>(status.st_size), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::read(file.Get(), &bytes[done], bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return ReadOutcome::CannotRead;
+    done += static_cast<std::size_t>(n);
+  }
+  return ReadOutcome::Ok;
+}
+
+WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
+  const std::string target = Native(path);
+  struct stat status {};
+  const bool existed = ::stat(target.c_str(), &status) == 0;
+  {
+    ScopedDescriptor probe(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (!probe.IsOpen() || !IsRegularFile(probe.Get())) return WriteOutcome::CannotCreate;
+  }
+  const auto give_up = [&](const std::string& temporary, WriteOutcome outcome) {
+    if (!temporary.empty()) ::unlink(temporary.c_str());
+    if (!existed) ::unlink(target.c_str());
+    return outcome;
+  };
+
+  std::string temporary_path;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary_path = target + ".~zs" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+    fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  ScopedDescriptor temporary(fd);
+  if (!temporary.IsOpen()) return give_up(std::string(), WriteOutcome::CannotCreate);
+
+  const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
+  if (WriteAll(temporary.Get(), bytes.data(), allowed) != bytes.size() ||
+      ::fsync(temporary.Get()) != 0 || !temporary.Close())
+    return give_up(temporary_path, WriteOutcome::ShortWrite);
+  if (::rename(temporary_path.c_str(), target.c_str()) != 0)
+    return give_up(temporary_path, WriteOutcome::CannotCreate);
+  return WriteOutcome::Ok;
+}
+
+}  // namespace platform

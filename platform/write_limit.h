@@ -1,0 +1,12 @@
+#pragma once
+// Shared by both implementations: the one-shot write limit of the test seam.
+
+#include <cstddef>
+
+namespace platform::detail {
+
+// Returns how many of the requested bytes the next write may store, and
+// clears the limit.
+std::size_t TakeWriteAllowance(std::size_t requested);
+
+}  // namespace platform::detail

@@ -1,0 +1,274 @@
+#include "engine/install_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "listfiles/failure.h"
+#include "platform/file_system.h"
+#include "tests/support/game_fixture.h"
+#include "tests/support/install_expectations.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+class RecordingView : public engine::InstallView {
+ public:
+  explicit RecordingView(std::string game) : game_(std::move(game)) {}
+  std::string GameFolderText() override { return game_; }
+  void ShowNotice(const std::string& text) override { notices.push_back(text); }
+  void SetProgressRange(int minimum, int maximum) override {
+    progress_minimum = minimum;
+    progress_maximum = maximum;
+  }
+  void SetProgressPosition(int position) override { progress_position = position; }
+  void ShowFinishPage() override { finish_shown = true; }
+
+  std::vector<std::string> notices;
+  int progress_minimum = 0, progress_maximum = 100, progress_position = 0;
+  bool finish_shown = false;
+
+ private:
+  std::string game_;
+};
+
+const char kGameSingleMissions[] = "2\r\nCampaign One\r\nCampaign Two\r\n";
+const char kGameMissions[] = "#Campaign\r\n#Campaign_TXT\r\n-\r\n";
+const char kGameBattleNames[] = "CAMPAIGN_TXT Campaign\r\n";
+
+// Installs from the fixture's folder as current directory, the way the wizard runs.
+class InstallSequence : public testing::Test {
+ protected:
+  InstallSequence() : home_(platform::CurrentDirectory()) {}
+  ~InstallSequence() override { ChangeDirectory(home_); }
+
+  void Prepare(GameFixture& game) {
+    game.WriteLists(kGameSingleMissions, kGameMissions, kGameBattleNames);
+    game.WriteMaps();
+    ASSERT_TRUE(ChangeDirectory(game.scratch.Path()));
+  }
+
+  RecordingView Install(const GameFixture& game, engine::MapCatalogue& catalogue) {
+    RecordingView view(game.GameFolder());
+    engine::RunInstall(view, catalogue);
+    return view;
+  }
+
+  void ExpectFirstInstallLists(const GameFixture& game) {
+    EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"),
+              "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+    EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
+    EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
+              kGameBattleNames + AllBattleNameLines(false));
+  }
+
+  std::string home_;
+};
+
+TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
+  GameFixture game;
+  Prepare(game);
+  engine::MapCatalogue catalogue;
+  const RecordingView view = Install(game, catalogue);
+
+  ExpectFirstInstallLists(game);
+  for (int i = 0; i <= engine::MapHighIndex; ++i) {
+    const std::string base = PackBaseName(i);
+    EXPECT_EQ(game.ReadData("Missions\\Skirmish\\" + base + ".m3d"), "map " + base);
+    EXPECT_EQ(game.ReadData("Interf3\\maps\\skirmish\\" + base + ".jpg"), "preview " + base);
+    EXPECT_EQ(catalogue.MapNames[i], base);
+  }
+  EXPECT_TRUE(view.notices.empty());
+  EXPECT_EQ(view.progress_minimum, 0);
+  EXPECT_EQ(view.progress_maximum, 50000);
+  EXPECT_EQ(view.progress_position, 49999);
+  EXPECT_TRUE(view.finish_shown);
+}
+
+TEST_F(InstallSequence, RunLayoutWritesUnderRun) {
+  GameFixture game(GameFixture::Layout::Run);
+  Prepare(game);
+  engine::MapCatalogue catalogue;
+  EXPECT_TRUE(Install(game, catalogue).finish_shown);
+  ExpectFirstInstallLists(game);
+  EXPECT_TRUE(game.scratch.Exists("Game\\Run\\Data\\Missions\\Skirmish\\QXMap008.txt"));
+}
+
+TEST_F(InstallSequence, BothLayoutsInstallUnderPlainDataOnly) {
+  GameFixture game(GameFixture::Layout::Both);
+  game.scratch.WriteFile("Game\\Run\\Data\\Missions\\SingleMiss.txt", "0\r\n");
+  Prepare(game);
+  engine::MapCatalogue catalogue;
+  EXPECT_TRUE(Install(game, catalogue).finish_shown);
+  ExpectFirstInstallLists(game);
+  EXPECT_EQ(game.scratch.ReadFile("Game\\Run\\Data\\Missions\\SingleMiss.txt"), "0\r\n");
+  EXPECT_EQ(game.scratch.ListNames("Game\\Run\\Data\\Missions\\Skirmish"), "");
+}
+
+TEST_F(InstallSequence, RejectedFolderShowsTheNoticeAndTouchesNothing) {
+  GameFixture game;
+  Prepare(game);
+  engine::MapCatalogue catalogue;
+  RecordingView view(game.scratch.At("Maps"));
+  engine::RunInstall(view, catalogue);
+  ASSERT_EQ(view.notices.size(), 1u);
+  EXPECT_EQ(view.notices[0], "Incorrect path to \"Battle for Europe\". Please true again");
+  EXPECT_FALSE(view.finish_shown);
+  EXPECT_EQ(view.progress_maximum, 100);
+  EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"), kGameSingleMissions);
+  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions);
+  EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"), kGameBattleNames);
+  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Missions\\Skirmish")), "");
+  EXPECT_EQ(catalogue.MapNames[0], "#StonebridgeVale");
+}
+
+TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
+  GameFixture game;
+  Prepare(game);
+  game.scratch.WriteFile("Maps\\Moorland.txt", "");  // empty description: no line 0
+  engine::MapCatalogue catalogue;
+  try {
+    Install(game, catalogue);
+    FAIL() << "the empty description file must stop the install";
+  } catch (const Failure& failure) {
+    EXPECT_STREQ(failure.what(), "List index out of bounds (0)");
+  }
+  // Maps before Moorland (index 5) are complete; Moorland's copies were made.
+  const std::string battle = game.ReadData("Missions\\Text\\Skirbatlnames.txt");
+  EXPECT_NE(battle.find("Marschfeld_TXT"), std::string::npos);
+  EXPECT_EQ(battle.find("Moorland_TXT"), std::string::npos);
+  EXPECT_TRUE(game.scratch.Exists(game.DataRelative("Interf3\\maps\\skirmish\\Moorland.jpg")));
+  EXPECT_FALSE(game.scratch.Exists(game.DataRelative("Missions\\Skirmish\\Tal_Gefecht.m3d")));
+
+  game.WriteMaps();
+  RecordingView second = Install(game, catalogue);
+  EXPECT_TRUE(second.finish_shown);
+  ExpectFirstInstallLists(game);
+}
+
+TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
+  GameFixture game;
+  Prepare(game);
+  engine::MapCatalogue first_run, second_run, third_run;
+  Install(game, first_run);
+  Install(game, second_run);
+  for (const std::string& entry : second_run.MapNames) EXPECT_EQ(entry[0], '#');
+  const std::string after_second = game.ReadData("Missions\\Text\\Skirbatlnames.txt");
+  EXPECT_EQ(after_second, kGameBattleNames + AllBattleNameLines(false) + AllBattleNameLines(true));
+  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
+  EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"),
+            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+
+  Install(game, third_run);
+  EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"), after_second);
+}
+
+TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
+  GameFixture first, second;
+  Prepare(first);
+  second.WriteLists(kGameSingleMissions, kGameMissions, kGameBattleNames);
+  engine::MapCatalogue catalogue;
+  Install(first, catalogue);
+  // The maps source folder stays the first fixture's (the current directory).
+  RecordingView view(second.GameFolder());
+  engine::RunInstall(view, catalogue);
+  EXPECT_TRUE(view.finish_shown);
+  ExpectFirstInstallLists(second);
+  for (int i = 0; i <= engine::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
+}
+
+TEST_F(InstallSequence, OlderDescriptionInTheGameServesWhenTheSourceIsMissing) {
+  GameFixture game;
+  Prepare(game);
+  RemoveTree(game.scratch.At("Maps\\KelMap2.txt"));
+  game.scratch.WriteFile(game.DataRelative("Missions\\Skirmish\\KelMap2.txt"), "x}Old Title!\r\n");
+  engine::MapCatalogue catalogue;
+  EXPECT_TRUE(Install(game, catalogue).finish_shown);
+  EXPECT_NE(
+      game.ReadData("Missions\\Text\\Skirbatlnames.txt").find("\r\nKelMap2_TXT Old Title\r\n"),
+      std::string::npos);
+}
+
+// Each failing step, with exactly what stays written.
+struct FailureCase {
+  const char* name;
+  void (*break_game)(const GameFixture&);
+  const char* message_under_data;  // message suffix: the file named, relative to the data folder
+  const char* message;             // or a fixed message
+  bool single_written, missions_written;
+  int complete_maps;  // maps whose battle-name line was written
+};
+
+class InstallFailure : public InstallSequence, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
+  GameFixture game;
+  Prepare(game);
+  GetParam().break_game(game);
+  const auto read_if_present = [&](const std::string& under_data) {
+    return game.scratch.Exists(game.DataRelative(under_data)) ? game.ReadData(under_data)
+                                                              : std::string();
+  };
+  const std::string single_before = read_if_present("Missions\\SingleMiss.txt");
+  const std::string battle_before = read_if_present("Missions\\Text\\Skirbatlnames.txt");
+  engine::MapCatalogue catalogue;
+  RecordingView view(game.GameFolder());
+  std::string message;
+  try {
+    engine::RunInstall(view, catalogue);
+  } catch (const Failure& failure) {
+    message = failure.what();
+  }
+  const std::string expected_message =
+      GetParam().message_under_data
+          ? "Cannot open file " + game.DataPath(GetParam().message_under_data)
+          : GetParam().message;
+  EXPECT_EQ(message, expected_message);
+  EXPECT_FALSE(view.finish_shown);
+  EXPECT_EQ(view.progress_maximum, 100);
+
+  EXPECT_EQ(read_if_present("Missions\\SingleMiss.txt") != single_before,
+            GetParam().single_written);
+  if (game.scratch.Exists(game.DataRelative("Missions\\missions.txt"))) {
+    EXPECT_EQ(game.ReadData("Missions\\missions.txt") != kGameMissions,
+              GetParam().missions_written);
+  }
+  if (!battle_before.empty()) {
+    std::string expected_battle = kGameBattleNames;
+    for (int i = 0; i < GetParam().complete_maps; ++i)
+      expected_battle += PackBaseName(i) + "_TXT " + GameFixture::MapTitle(i) + "\r\n";
+    EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"), expected_battle);
+  }
+  for (int i = 0; i <= engine::MapHighIndex; ++i)
+    EXPECT_EQ(
+        game.scratch.Exists(game.DataRelative("Missions\\Skirmish\\" + PackBaseName(i) + ".m3d")),
+        i <= GetParam().complete_maps && GetParam().missions_written)
+        << PackBaseName(i);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, InstallFailure,
+    testing::Values(
+        FailureCase{"CountLineNotANumber",
+                    [](const GameFixture& g) {
+                      g.scratch.WriteFile(g.DataRelative("Missions\\SingleMiss.txt"), "x\r\n");
+                    },
+                    nullptr, "'x' is not a valid integer value", false, false, 0},
+        FailureCase{
+            "SingleMissionListMissing",
+            [](const GameFixture& g) { RemoveTree(g.DataPath("Missions\\SingleMiss.txt")); },
+            "Missions\\SingleMiss.txt", nullptr, false, false, 0},
+        FailureCase{"MissionListMissing",
+                    [](const GameFixture& g) { RemoveTree(g.DataPath("Missions\\missions.txt")); },
+                    "Missions\\missions.txt", nullptr, true, false, 0},
+        FailureCase{"DescriptionOfMapSevenMissing",
+                    [](const GameFixture& g) { RemoveTree(g.scratch.At("Maps\\3erWachturm.txt")); },
+                    "Missions\\Skirmish\\3erWachturm.txt", nullptr, true, true, 7},
+        FailureCase{"BattleNameListMissing",
+                    [](const GameFixture& g) {
+                      RemoveTree(g.DataPath("Missions\\Text\\Skirbatlnames.txt"));
+                    },
+                    "Missions\\Text\\Skirbatlnames.txt", nullptr, true, true, 0}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+}  // namespace

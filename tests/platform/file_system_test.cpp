@@ -1,0 +1,79 @@
+#include "platform/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+TEST(IsFolder, AnswersOnlyForExistingFolders) {
+  ScratchFolder scratch;
+  scratch.MakeFolder("dir");
+  scratch.WriteFile("file", "x");
+  EXPECT_TRUE(platform::IsFolder(scratch.At("dir")));
+  EXPECT_FALSE(platform::IsFolder(scratch.At("file")));
+  EXPECT_FALSE(platform::IsFolder(scratch.At("missing")));
+  EXPECT_FALSE(platform::IsFolder(scratch.At("file\\below")));
+}
+
+TEST(WholeFile, RoundTripsEveryByteValue) {
+  ScratchFolder scratch;
+  std::string bytes;
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  bytes += bytes;
+  ASSERT_EQ(platform::WriteWholeFile(scratch.At("all.bin"), bytes), platform::WriteOutcome::Ok);
+  std::string read;
+  ASSERT_EQ(platform::ReadWholeFile(scratch.At("all.bin"), read), platform::ReadOutcome::Ok);
+  EXPECT_EQ(read, bytes);
+  EXPECT_EQ(scratch.ListNames(""), "all.bin\n");
+}
+
+TEST(WholeFile, ShorterContentReplacesLongerEntirely) {
+  ScratchFolder scratch;
+  scratch.WriteFile("f.txt", "a much longer old content");
+  ASSERT_EQ(platform::WriteWholeFile(scratch.At("f.txt"), "new"), platform::WriteOutcome::Ok);
+  EXPECT_EQ(scratch.ReadFile("f.txt"), "new");
+}
+
+TEST(WholeFile, ReadOfMissingFileCannotOpen) {
+  ScratchFolder scratch;
+  std::string read = "untouched";
+  EXPECT_EQ(platform::ReadWholeFile(scratch.At("missing"), read),
+            platform::ReadOutcome::CannotOpen);
+}
+
+TEST(CopyFileReplacing, CopiesAndReportsFailure) {
+  ScratchFolder scratch;
+  scratch.WriteFile("a", "alpha");
+  EXPECT_TRUE(platform::CopyFileReplacing(scratch.At("a"), scratch.At("b")));
+  EXPECT_EQ(scratch.ReadFile("b"), "alpha");
+  EXPECT_FALSE(platform::CopyFileReplacing(scratch.At("missing"), scratch.At("b")));
+  EXPECT_EQ(scratch.ReadFile("b"), "alpha");
+  EXPECT_FALSE(platform::CopyFileReplacing(scratch.At("a"), scratch.At("no\\b")));
+}
+
+class CurrentDirectoryRead : public testing::Test {
+ protected:
+  CurrentDirectoryRead() : home_(platform::CurrentDirectory()) {}
+  ~CurrentDirectoryRead() override { ChangeDirectory(home_); }
+  std::string home_;
+};
+
+TEST_F(CurrentDirectoryRead, IsTheFolderChangedTo) {
+  ScratchFolder scratch;
+  ASSERT_TRUE(ChangeDirectory(scratch.Path()));
+  EXPECT_EQ(platform::CurrentDirectory(), scratch.Path());
+}
+
+TEST_F(CurrentDirectoryRead, LongerThanAPathBufferComesBackWhole) {
+  ScratchFolder scratch;
+  std::string deep = scratch.Path();
+  while (deep.size() < 300) {
+    deep += "\\" + std::string(40, 'x');
+    if (!CreateOneFolder(deep)) GTEST_SKIP() << "this system has no folders this deep";
+  }
+  if (!ChangeDirectory(deep)) GTEST_SKIP() << "this system cannot work in a folder this deep";
+  EXPECT_EQ(platform::CurrentDirectory(), deep);
+}
+
+}  // namespace

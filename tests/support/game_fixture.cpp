@@ -1,0 +1,47 @@
+#include "tests/support/game_fixture.h"
+
+#include "engine/map_catalogue.h"
+
+GameFixture::GameFixture(Layout layout) {
+  layout_prefix = layout == Layout::Run ? "\\Run" : "";
+  const auto make_data_tree = [&](const std::string& data) {
+    scratch.MakeFolder(data + "\\Missions\\Skirmish");
+    scratch.MakeFolder(data + "\\Missions\\Text");
+    scratch.MakeFolder(data + "\\Interf3\\maps\\skirmish");
+  };
+  if (layout != Layout::Plain) make_data_tree("Game\\Run\\Data");
+  if (layout != Layout::Run) make_data_tree("Game\\Data");
+  scratch.MakeFolder("Maps");
+}
+
+std::string GameFixture::DataRelative(const std::string& under_data) const {
+  return "Game" + layout_prefix + "\\Data\\" + under_data;
+}
+
+std::string GameFixture::DataPath(const std::string& under_data) const {
+  return scratch.At(DataRelative(under_data));
+}
+
+void GameFixture::WriteLists(const std::string& single_missions, const std::string& missions,
+                             const std::string& battle_names) const {
+  scratch.WriteFile(DataRelative("Missions\\SingleMiss.txt"), single_missions);
+  scratch.WriteFile(DataRelative("Missions\\missions.txt"), missions);
+  scratch.WriteFile(DataRelative("Missions\\Text\\Skirbatlnames.txt"), battle_names);
+}
+
+std::string GameFixture::ReadData(const std::string& under_data) const {
+  return scratch.ReadFile(DataRelative(under_data));
+}
+
+std::string GameFixture::MapTitle(int index) { return "Zelmora Field " + std::to_string(index); }
+
+void GameFixture::WriteMaps() const {
+  const engine::MapCatalogue catalogue;
+  for (int index = 0; index <= engine::MapHighIndex; ++index) {
+    const std::string base = engine::BaseName(catalogue.MapNames[index]);
+    scratch.WriteFile("Maps\\" + base + ".m3d", "map " + base);
+    scratch.WriteFile("Maps\\" + base + ".txt",
+                      "{Zelmora}{1.60}" + MapTitle(index) + ".\r\nA map of the pack.\r\n");
+    scratch.WriteFile("Maps\\" + base + ".jpg", "preview " + base);
+  }
+}

@@ -1,0 +1,98 @@
+// The sharing rules towards other programs: reading lets others read only,
+// saving needs the file to itself. A second handle obeys them as another
+// process would.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "listfiles/failure.h"
+#include "listfiles/line_list.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+class HeldFile {
+ public:
+  HeldFile(const std::string& path, DWORD access, DWORD share)
+      : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~HeldFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+std::string SaveMessage(const std::string& path) {
+  try {
+    LineList::FromBytes("new\r\n").SaveLines(path);
+  } catch (const Failure& failure) {
+    return failure.what();
+  }
+  return "(saved)";
+}
+
+TEST(ListFileSharing, FileHeldOpenForWritingCannotBeLoaded) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  HeldFile writer(scratch.At("list.txt"), GENERIC_WRITE, kShareAll);
+  ASSERT_TRUE(writer.IsOpen());
+  try {
+    LineList::LoadLines(scratch.At("list.txt"));
+    FAIL();
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.what(), "Cannot open file " + scratch.At("list.txt"));
+  }
+}
+
+TEST(ListFileSharing, FileHeldOpenForReadingCanStillBeLoaded) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  HeldFile reader(scratch.At("list.txt"), GENERIC_READ, kShareAll);
+  ASSERT_TRUE(reader.IsOpen());
+  EXPECT_EQ(LineList::LoadLines(scratch.At("list.txt")).GetLine(0), "old");
+}
+
+class HeldWhileSaving : public testing::TestWithParam<DWORD> {};
+
+TEST_P(HeldWhileSaving, SaveFailsAndLeavesTheFileUntouched) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  {
+    HeldFile holder(scratch.At("list.txt"), GetParam(), kShareAll);
+    ASSERT_TRUE(holder.IsOpen());
+    EXPECT_EQ(SaveMessage(scratch.At("list.txt")), "Cannot create file " + scratch.At("list.txt"));
+  }
+  EXPECT_EQ(scratch.ReadFile("list.txt"), "old\r\n");
+  EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Access, HeldWhileSaving,
+                         testing::Values(static_cast<DWORD>(GENERIC_READ),
+                                         static_cast<DWORD>(GENERIC_WRITE)));
+
+TEST(ListFileSharing, LoadingLetsOthersReadButNotWrite) {
+  // What our own load asks for, checked from the other side.
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  HeldFile as_loader(scratch.At("list.txt"), GENERIC_READ, FILE_SHARE_READ);
+  ASSERT_TRUE(as_loader.IsOpen());
+  EXPECT_TRUE(HeldFile(scratch.At("list.txt"), GENERIC_READ, kShareAll).IsOpen());
+  EXPECT_FALSE(HeldFile(scratch.At("list.txt"), GENERIC_WRITE, kShareAll).IsOpen());
+}
+
+TEST(ListFileSharing, SavedFileIsNotLeftOpen) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  LineList::FromBytes("new\r\n").SaveLines(scratch.At("list.txt"));
+  EXPECT_TRUE(HeldFile(scratch.At("list.txt"), GENERIC_READ | GENERIC_WRITE, 0).IsOpen());
+  EXPECT_EQ(scratch.ReadFile("list.txt"), "new\r\n");
+}
+
+}  // namespace
