@@ -34,4 +34,10 @@ std::string BaseName(const std::string& entry) {
 
 std::string MarkedEntry(const std::string& entry) { return MapMarker + BaseName(entry); }
 
+std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue) {
+  std::vector<std::string> marked;
+  for (const std::string& entry : catalogue.MapNames) marked.push_back(MarkedEntry(entry));
+  return marked;
+}
+
 }  // namespace engine

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -37,5 +38,8 @@ std::string BaseName(const std::string& entry);
 
 // The entry as it reads before any marker was removed: "#" + base name.
 std::string MarkedEntry(const std::string& entry);
+
+// MarkedEntry of every catalogue entry, in catalogue order.
+std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue);
 
 }  // namespace engine

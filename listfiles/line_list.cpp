@@ -1,15 +1,20 @@
 #include "listfiles/line_list.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "listfiles/failure.h"
 #include "listfiles/list_messages.h"
 #include "listfiles/text_routines.h"
 #include "platform/file_system.h"
 
 LineList LineList::LoadLines(const std::string& path) {
+  // Room for what an update appends (21 mission blocks are under 8 KiB).
+  constexpr std::size_t kAppendHeadroom = 64 * 1024;
   std::string bytes;
-  switch (platform::ReadWholeFile(path, bytes)) {
+  switch (platform::ReadWholeFile(path, bytes, kAppendHeadroom)) {
     case platform::ReadOutcome::Ok:
-      return FromBytes(bytes);
+      return FromBytes(std::move(bytes));
     case platform::ReadOutcome::CannotOpen:
       Fail(messages::CannotOpenFile, path);
     case platform::ReadOutcome::CannotRead:
@@ -18,23 +23,70 @@ LineList LineList::LoadLines(const std::string& path) {
   Fail(messages::CannotReadFile, path);
 }
 
-LineList LineList::FromBytes(const std::string& bytes) {
+namespace {
+
+// Position of the next c at or after from, before end; end when there is none.
+// Remembered between calls so that a run of lone CRs is not rescanned.
+class NextByte {
+ public:
+  NextByte(const char* data, std::size_t end, char c) : data_(data), end_(end), c_(c) {}
+  std::size_t From(std::size_t from) {
+    if (!known_ || found_ < from) {
+      const void* hit = std::memchr(data_ + from, c_, end_ - from);
+      found_ = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data_) : end_;
+      known_ = true;
+    }
+    return found_;
+  }
+
+ private:
+  const char* data_;
+  std::size_t end_;
+  char c_;
+  std::size_t found_ = 0;
+  bool known_ = false;
+};
+
+// Calls visit(start, stop) for each line of data[0, end) by the loading rules;
+// returns whether every line already ends in CR LF.
+template <typename Visit>
+bool ForEachLine(const char* data, std::size_t end, Visit visit) {
+  NextByte next_cr(data, end, '\r'), next_lf(data, end, '\n');
+  bool all_crlf = true;
+  std::size_t at = 0;
+  while (at < end) {
+    const std::size_t stop = std::min(next_cr.From(at), next_lf.From(at));
+    visit(at, stop);
+    at = stop;
+    all_crlf = all_crlf && at + 1 < end && data[at] == '\r' && data[at + 1] == '\n';
+    if (at < end && data[at] == '\r') ++at;
+    if (at < end && data[at] == '\n') ++at;
+  }
+  return all_crlf;
+}
+
+}  // namespace
+
+LineList LineList::FromBytes(std::string bytes) {
   LineList list;
   const char* const data = bytes.data();
-  const std::size_t size = bytes.size();
-  list.text_.reserve(size + 2);
-  std::size_t at = 0;
-  while (at < size && data[at] != '\0') {
-    std::size_t stop = at;
-    while (stop < size && data[stop] != '\r' && data[stop] != '\n' && data[stop] != '\0') ++stop;
-    list.starts_.push_back(list.text_.size());
-    list.text_.append(data + at, stop - at);
-    list.text_ += "\r\n";
-    at = stop;
-    if (at < size && data[at] == '\r') ++at;
-    if (at < size && data[at] == '\n') ++at;
+  const void* nul = std::memchr(data, '\0', bytes.size());
+  list.cut_at_nul_ = nul != nullptr;
+  const std::size_t end =
+      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - data) : bytes.size();
+  const bool joined_form = ForEachLine(
+      data, end, [&](std::size_t start, std::size_t) { list.starts_.push_back(start); });
+  if (joined_form && !list.cut_at_nul_) {
+    // The common case: the file is its own joined text, so no copy is made.
+    list.text_ = std::move(bytes);
+    return list;
   }
-  list.cut_at_nul_ = at < size;
+  list.starts_.clear();
+  list.text_.reserve(end + 2 * list.starts_.capacity());
+  ForEachLine(data, end, [&](std::size_t start, std::size_t stop) {
+    list.starts_.push_back(list.text_.size());
+    list.text_.append(data + start, stop - start).append("\r\n", 2);
+  });
   return list;
 }
 
@@ -73,6 +125,38 @@ const std::string& LineList::JoinedText() const { return text_; }
 
 bool LineList::ContainsText(const std::string& needle) const {
   return FindText(needle, text_) != 0;
+}
+
+std::vector<bool> LineList::ContainsEach(const std::vector<std::string>& needles) const {
+  std::vector<bool> found(needles.size(), false);
+  std::vector<bool> first_byte_done(256, false);
+  for (std::size_t i = 0; i < needles.size(); ++i) {
+    if (needles[i].empty() || found[i]) continue;
+    const unsigned char first = static_cast<unsigned char>(needles[i][0]);
+    if (first_byte_done[first]) continue;
+    first_byte_done[first] = true;
+    // One scan over the candidates of this first byte serves every needle that has it.
+    std::vector<std::size_t> open;
+    for (std::size_t j = i; j < needles.size(); ++j)
+      if (!needles[j].empty() && static_cast<unsigned char>(needles[j][0]) == first)
+        open.push_back(j);
+    const char* const data = text_.data();
+    for (std::size_t at = 0; at < text_.size() && !open.empty(); ++at) {
+      const void* hit = std::memchr(data + at, first, text_.size() - at);
+      if (hit == nullptr) break;
+      at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+      for (std::size_t k = 0; k < open.size();) {
+        const std::string& needle = needles[open[k]];
+        if (text_.compare(at, needle.size(), needle) == 0) {
+          found[open[k]] = true;
+          open.erase(open.begin() + static_cast<std::ptrdiff_t>(k));
+        } else {
+          ++k;
+        }
+      }
+    }
+  }
+  return found;
 }
 
 void LineList::SaveLines(const std::string& path) const {

@@ -14,7 +14,7 @@ class LineList {
   static LineList LoadLines(const std::string& path);
 
   // Splits bytes into lines by the loading rules.
-  static LineList FromBytes(const std::string& bytes);
+  static LineList FromBytes(std::string bytes);
 
   int LineCount() const;
   // Both fail with "List index out of bounds (%d)" outside 0 .. LineCount() - 1.
@@ -26,6 +26,8 @@ class LineList {
   const std::string& JoinedText() const;
   // FindText(needle, JoinedText()) != 0.
   bool ContainsText(const std::string& needle) const;
+  // ContainsText of each needle, in one pass over the text instead of one each.
+  std::vector<bool> ContainsEach(const std::vector<std::string>& needles) const;
 
   // Writes JoinedText() as the file's whole content. Fails with "Cannot create
   // file %s" when the file cannot be opened for writing with no sharing, and with

@@ -1,5 +1,6 @@
 #include "listfiles/mission_list.h"
 
+#include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
 
 using namespace engine;
@@ -18,11 +19,12 @@ std::vector<std::string> MissionBlock(const std::string& marked_entry) {
 
 void UpdateMissionList(const std::string& path, MapCatalogue& catalogue) {
   LineList list = LineList::LoadLines(path);
-  for (std::string& entry : catalogue.MapNames) {
-    const std::string marked = MarkedEntry(entry);
-    if (list.ContainsText(marked)) continue;
-    for (const std::string& line : MissionBlock(marked)) list.AppendLine(line);
-    entry = BaseName(marked);
+  const std::vector<std::string> marked = MarkedEntries(catalogue);
+  EntrySearch search(list, marked);
+  for (std::size_t i = 0; i < marked.size(); ++i) {
+    if (search.Contains(i)) continue;
+    for (const std::string& line : MissionBlock(marked[i])) search.AppendTo(list, line);
+    catalogue.MapNames[i] = BaseName(marked[i]);
   }
   list.SaveLines(path);
 }

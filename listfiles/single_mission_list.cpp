@@ -1,15 +1,17 @@
 #include "listfiles/single_mission_list.h"
 
+#include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
 #include "listfiles/text_routines.h"
 
 void UpdateSingleMissionList(const std::string& path, const engine::MapCatalogue& catalogue) {
   LineList list = LineList::LoadLines(path);
-  for (const std::string& entry : catalogue.MapNames) {
-    // The base name alone would also match lines that merely mention the map.
-    const std::string marked = engine::MarkedEntry(entry);
-    if (!list.ContainsText(marked)) list.AppendLine(marked);
-  }
+  // Searched in marked form: the base name alone would also match lines that
+  // merely mention the map.
+  const std::vector<std::string> marked = engine::MarkedEntries(catalogue);
+  EntrySearch search(list, marked);
+  for (std::size_t i = 0; i < marked.size(); ++i)
+    if (!search.Contains(i)) search.AppendTo(list, marked[i]);
 
   int non_empty = 0;
   for (int index = 0; index < list.LineCount(); ++index)

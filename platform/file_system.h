@@ -24,7 +24,9 @@ enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 
 // Reads the whole existing file. While it is open others may read it, not write it.
 // CannotRead: it opened, but fewer bytes came than it holds (or it is too large).
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes);
+// headroom: spare capacity left in bytes, so that a caller that appends to them
+// does not have to copy the whole content again.
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom = 0);
 
 enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
 

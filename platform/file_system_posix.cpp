@@ -91,11 +91,12 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   return out.Close();
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {
   ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
   if (!file.IsOpen() || !IsRegularFile(file.Get())) return ReadOutcome::CannotOpen;
   struct stat status {};
   if (::fstat(file.Get(), &status) != 0) return ReadOutcome::CannotRead;
+  bytes.reserve(static_cast<std::size_t>(status.st_size) + headroom);
   bytes.assign(static_cast<std::size_t>(status.st_size), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {

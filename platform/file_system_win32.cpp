@@ -64,7 +64,7 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
   return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {
   ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) return ReadOutcome::CannotOpen;
@@ -76,6 +76,7 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
     return ReadOutcome::CannotRead;
   if (SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN) != 0) return ReadOutcome::CannotRead;
 
+  bytes.reserve(length + headroom);
   bytes.assign(length, '\0');
   DWORD read = 0;
   if (length != 0 && (!ReadFile(file.Get(), &bytes[0], length, &read, nullptr) || read != length))

@@ -10,6 +10,7 @@ strict=OFF
 jobs=$(nproc)
 
 cmake -S "$top" -B "$top/build/native" -DCMAKE_BUILD_TYPE=Debug -DZELMORA_SANITIZE=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DZELMORA_WERROR=$strict >/dev/null
 cmake --build "$top/build/native" -j"$jobs"
 cmake -S "$top" -B "$top/build/win32" -DCMAKE_BUILD_TYPE=Release \
