@@ -7,7 +7,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 deps="$top/build/deps"
 
 packages=(cmake make g++ g++-mingw-w64-i686-posix wine wine64 wine32:i386 fonts-wine
-          xvfb x11-utils imagemagick googletest clang libclang-rt-14-dev dpkg-dev)
+          xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest clang
+          libclang-rt-14-dev dpkg-dev)
 
 missing_packages() {
   local p

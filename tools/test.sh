@@ -25,3 +25,8 @@ trap stop_wine_rig EXIT
 start_wine_rig
 echo "== Windows tests under Wine =="
 ctest --test-dir "$top/build/win32" -j"$jobs" --output-on-failure
+# The UI tests leave a picture of every page; PNG is what viewers take.
+for picture in "$top"/build/win32/tests/screenshots/*.bmp; do
+  [ -e "$picture" ] && convert "$picture" "${picture%.bmp}.png" && rm -f "$picture"
+done
+echo "Screenshots of the wizard's pages: $top/build/win32/tests/screenshots/"

@@ -1,0 +1,89 @@
+// Zelmora Setup: the program entry.
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <typeinfo>
+
+#include "app/application_window.h"
+#include "app/error_handler.h"
+#include "app/system_libraries.h"
+#include "wizard/form1.h"
+
+namespace {
+
+// Common controls and rich text come from System32 (common controls through the
+// manifest's side-by-side version 6), never from the program's folder.
+void LoadControlLibraries() {
+  // Loaded by common controls on first use; taken from System32 before that.
+  app::LoadSystemLibrary("uxtheme.dll");
+  HMODULE common_controls = app::LoadSystemLibrary("comctl32.dll");
+  using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = reinterpret_cast<InitControls>(
+      reinterpret_cast<void*>(GetProcAddress(common_controls, "InitCommonControlsEx")));
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
+  if (init != nullptr) init(&classes);
+  app::LoadSystemLibrary("riched20.dll");
+}
+
+// The last resort when the window itself cannot be built: a task-modal box,
+// then exit code 1.
+int ReportBrokenStart(const std::exception& failure) {
+  char program[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  const char* name = strrchr(program, '\\') ? strrchr(program, '\\') + 1 : program;
+  const std::string message = failure.what();
+  const bool period = !message.empty() && message.back() != '.';
+  char text[1024];
+  std::snprintf(text, sizeof text, "Exception %s in module %s at %p.\n%s%s", typeid(failure).name(),
+                name, static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(),
+                period ? "." : "");
+  MessageBoxA(nullptr, text, "Application Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  return 1;
+}
+
+int RunMessageLoop(HWND form) {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageA(form, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
+}
+
+int ShowCommandFor(int requested) {
+  if (requested == SW_SHOWMAXIMIZED) return SW_SHOWMAXIMIZED;
+  if (requested == SW_SHOWMINNOACTIVE) return SW_SHOWMINNOACTIVE;
+  return SW_SHOWNORMAL;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
+  app::RestrictLibrarySearchToSystem();
+  const bool com_ready = SUCCEEDED(CoInitialize(nullptr));
+  int exit_code = 0;
+  try {
+    app::ApplicationWindow();
+    LoadControlLibraries();
+    std::unique_ptr<wizard::TForm1> form;
+    try {
+      form = std::make_unique<wizard::TForm1>();
+    } catch (const std::exception& failure) {
+      exit_code = ReportBrokenStart(failure);
+    }
+    if (form) {
+      form->Show(ShowCommandFor(show_command));
+      exit_code = RunMessageLoop(form->Handle());
+    }
+  } catch (const std::exception& failure) {
+    exit_code = ReportBrokenStart(failure);
+  }
+  if (com_ready) CoUninitialize();
+  return exit_code;
+}

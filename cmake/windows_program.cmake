@@ -1,0 +1,47 @@
+# Setup.exe: the application frame and the wizard over the portable core.
+
+set(ZELMORA_JPEG_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-i686"
+    CACHE PATH "libjpeg-turbo built for the target by tools/setup.sh")
+add_library(zelmora_jpeg STATIC IMPORTED)
+set_target_properties(zelmora_jpeg PROPERTIES
+  IMPORTED_LOCATION "${ZELMORA_JPEG_PREFIX}/lib/libjpeg.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${ZELMORA_JPEG_PREFIX}/include")
+
+add_library(zelmora_app STATIC
+  app/application_window.cpp
+  app/error_handler.cpp
+  app/message_services.cpp
+  app/system_libraries.cpp
+  app/title.cpp
+  wizard/form1.cpp
+  wizard/form_design.cpp
+  wizard/game_folder_registry.cpp
+  wizard/gdi_objects.cpp
+  wizard/page_picture.cpp
+  wizard/resource_bytes.cpp
+  wizard/select_folder.cpp
+)
+target_link_libraries(zelmora_app PUBLIC zelmora_core zelmora_jpeg user32 gdi32 advapi32 shell32 ole32)
+
+
+zelmora_warnings(zelmora_app)
+
+# The artwork is kept as SVG and rendered at build time.
+set(ZELMORA_ARTWORK "${CMAKE_BINARY_DIR}/artwork")
+set(ZELMORA_RESOURCES "${CMAKE_SOURCE_DIR}/wizard/resources")
+add_custom_command(
+  OUTPUT "${ZELMORA_ARTWORK}/page_picture.jpg" "${ZELMORA_ARTWORK}/setup.ico"
+  COMMAND "${CMAKE_SOURCE_DIR}/tools/render-artwork.sh" "${ZELMORA_RESOURCES}/page_picture.svg"
+          "${ZELMORA_ARTWORK}"
+  DEPENDS "${ZELMORA_RESOURCES}/page_picture.svg" "${CMAKE_SOURCE_DIR}/tools/render-artwork.sh"
+  COMMENT "Rendering the page picture and the program icon")
+add_custom_target(zelmora_artwork DEPENDS "${ZELMORA_ARTWORK}/page_picture.jpg")
+
+set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DEPENDS
+  "${ZELMORA_ARTWORK}/page_picture.jpg;${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_RESOURCES}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
+
+add_executable(Setup WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc")
+add_dependencies(Setup zelmora_artwork)
+target_include_directories(Setup PRIVATE "${ZELMORA_RESOURCES}" "${ZELMORA_ARTWORK}")
+target_link_libraries(Setup PRIVATE zelmora_app)
+zelmora_warnings(Setup)

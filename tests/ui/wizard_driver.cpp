@@ -1,0 +1,256 @@
+#include "tests/ui/wizard_driver.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+struct FindRequest {
+  DWORD process_id;
+  const char* class_name;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
+  auto* request = reinterpret_cast<FindRequest*>(param);
+  DWORD owner_process = 0;
+  GetWindowThreadProcessId(window, &owner_process);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name - 1);
+  if (owner_process == request->process_id && lstrcmpiA(name, request->class_name) == 0 &&
+      IsWindowVisible(window)) {
+    request->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildRequest {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* request = reinterpret_cast<ChildRequest*>(param);
+  if (GetDlgCtrlID(window) == request->id) {
+    request->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::string TextOf(HWND window) {
+  char buffer[4096] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer - 1, reinterpret_cast<LPARAM>(buffer),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
+}
+
+}  // namespace
+
+std::string EnvironmentBlock(const std::vector<std::string>& extra) {
+  std::string block;
+  for (const std::string& entry : extra) block += entry + '\0';
+  char* current = GetEnvironmentStringsA();
+  for (const char* at = current; *at; at += lstrlenA(at) + 1) {
+    const std::string entry = at;
+    const std::string name = entry.substr(0, entry.find('=', 1));
+    bool replaced = false;
+    for (const std::string& added : extra)
+      if (lstrcmpiA(added.substr(0, added.find('=')).c_str(), name.c_str()) == 0) replaced = true;
+    if (!replaced) block += entry + '\0';
+  }
+  FreeEnvironmentStringsA(current);
+  return block + '\0';
+}
+
+WizardProcess::WizardProcess(const std::string& program, const std::string& current_directory,
+                             const std::vector<std::string>& environment) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  std::string command = "\"" + program + "\"";
+  std::string block = EnvironmentBlock(environment);
+  if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0,
+                      environment.empty() ? nullptr : &block[0], current_directory.c_str(),
+                      &startup, &process_))
+    throw std::runtime_error("cannot start " + program);
+  WaitFor([&] { return FindTopWindow("TForm1") != nullptr || FindTopWindow("#32770") != nullptr; },
+          15000);
+}
+
+WizardProcess::~WizardProcess() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND WizardProcess::FindTopWindow(const char* class_name) {
+  FindRequest request = {process_.dwProcessId, class_name, nullptr};
+  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&request));
+  return request.found;
+}
+
+HWND WizardProcess::Form() {
+  if (form_ == nullptr) {
+    WaitFor([&] { return (form_ = FindTopWindow("TForm1")) != nullptr; }, 15000);
+    if (form_ == nullptr) throw std::runtime_error("the wizard window did not appear");
+  }
+  return form_;
+}
+
+HWND WizardProcess::Control(wizard::ControlId id) {
+  ChildRequest request = {wizard::kFirstControlId + id, nullptr};
+  EnumChildWindows(Form(), MatchChild, reinterpret_cast<LPARAM>(&request));
+  if (request.found == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+  return request.found;
+}
+
+std::string WizardProcess::Text(wizard::ControlId id) { return TextOf(Control(id)); }
+
+void WizardProcess::SetText(wizard::ControlId id, const std::string& text) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void WizardProcess::Click(wizard::ControlId id) {
+  // Posted: the handler may open a modal box, which would block a sent message.
+  PostMessageA(Control(id), BM_CLICK, 0, 0);
+}
+
+void WizardProcess::ClickAndWait(wizard::ControlId id) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &result);
+}
+
+bool WizardProcess::IsEnabled(wizard::ControlId id) { return IsWindowEnabled(Control(id)) != 0; }
+
+std::vector<wizard::ControlId> WizardProcess::PanelsTopFirst() {
+  std::vector<wizard::ControlId> panels;
+  for (HWND child = GetWindow(Form(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    panels.push_back(static_cast<wizard::ControlId>(GetDlgCtrlID(child) - wizard::kFirstControlId));
+  return panels;
+}
+
+void WizardProcess::Progress(int& minimum, int& maximum, int& position) {
+  HWND bar = Control(wizard::ProgressBar1);
+  DWORD_PTR value = 0;
+  SendMessageTimeoutA(bar, PBM_GETRANGE, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &value);
+  minimum = static_cast<int>(value);
+  SendMessageTimeoutA(bar, PBM_GETRANGE, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &value);
+  maximum = static_cast<int>(value);
+  SendMessageTimeoutA(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &value);
+  position = static_cast<int>(value);
+}
+
+RECT WizardProcess::PlaceInPanel(wizard::ControlId id) {
+  HWND control = Control(id);
+  RECT place = {};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+RECT WizardProcess::FormClientRect() {
+  RECT client = {};
+  GetClientRect(Form(), &client);
+  return client;
+}
+
+RECT WizardProcess::FormWindowRect() {
+  RECT frame = {};
+  GetWindowRect(Form(), &frame);
+  return frame;
+}
+
+HWND WizardProcess::WaitForBox(DWORD timeout_ms) {
+  HWND box = nullptr;
+  WaitFor([&] { return (box = FindTopWindow("#32770")) != nullptr; }, timeout_ms);
+  return box;
+}
+
+std::string WizardProcess::BoxCaption(HWND box) { return TextOf(box); }
+
+std::string WizardProcess::BoxText(HWND box) {
+  std::string longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[32] = {};
+    GetClassNameA(child, name, sizeof name - 1);
+    const std::string text = TextOf(child);
+    if (lstrcmpiA(name, "Static") == 0 && text.size() > longest.size()) longest = text;
+  }
+  return longest;
+}
+
+void WizardProcess::PressBoxButton(HWND box, int id) {
+  PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0);
+}
+
+void WizardProcess::WaitBoxClosed(HWND box) {
+  WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+}
+
+void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
+  // The path must live in the wizard's own memory for the dialog to read it.
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, folder.size() + 1, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, folder.c_str(), folder.size() + 1, nullptr);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  PressBoxButton(dialog, IDOK);
+  WaitBoxClosed(dialog);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+}
+
+int WizardProcess::WaitForExit(DWORD timeout_ms) {
+  if (WaitForSingleObject(process_.hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+void WizardProcess::WaitIdle() {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(Form(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+}
+
+void WizardProcess::SaveScreenshot(const std::string& path) {
+  WaitIdle();
+  // Paint whatever is still pending before the picture is taken.
+  RedrawWindow(Form(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  WaitIdle();
+  const RECT frame = FormWindowRect();
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+  SelectObject(memory, previous);
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD image_size = stride * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + image_size;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(pixels), image_size);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}

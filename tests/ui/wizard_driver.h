@@ -1,0 +1,78 @@
+#pragma once
+// Drives a running Setup.exe from outside, as a user would: finds its windows,
+// reads and sets control texts, clicks, answers its boxes and dialogs.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "wizard/control_ids.h"
+
+class WizardProcess {
+ public:
+  // Starts program with the given current directory (and, if not empty, extra
+  // environment entries "NAME=value") and waits for its wizard window or for a
+  // box shown before it.
+  WizardProcess(const std::string& program, const std::string& current_directory,
+                const std::vector<std::string>& environment = {});
+  ~WizardProcess();
+  WizardProcess(const WizardProcess&) = delete;
+  WizardProcess& operator=(const WizardProcess&) = delete;
+
+  HWND Form();  // waits for it
+  HWND Control(wizard::ControlId id);
+  std::string Text(wizard::ControlId id);
+  void SetText(wizard::ControlId id, const std::string& text);
+  // Posts a click: for handlers that open a modal box.
+  void Click(wizard::ControlId id);
+  // Clicks and waits until the handler has returned.
+  void ClickAndWait(wizard::ControlId id);
+  bool IsEnabled(wizard::ControlId id);
+  // The panel on top of the stacking order, then the rest downwards.
+  std::vector<wizard::ControlId> PanelsTopFirst();
+  wizard::ControlId FrontPanel() { return PanelsTopFirst().front(); }
+  void Progress(int& minimum, int& maximum, int& position);
+  // Window rectangle of a control relative to its panel's client area.
+  RECT PlaceInPanel(wizard::ControlId id);
+  RECT FormClientRect();
+  RECT FormWindowRect();
+
+  // A box or dialog (#32770) of the process, waiting up to timeout_ms; null if none.
+  HWND WaitForBox(DWORD timeout_ms = 5000);
+  std::string BoxCaption(HWND box);
+  std::string BoxText(HWND box);  // the longest static text in it
+  void PressBoxButton(HWND box, int id);
+  // Waits until the box is gone.
+  void WaitBoxClosed(HWND box);
+  // Chooses folder in the open folder dialog and presses OK.
+  void ChooseFolder(HWND dialog, const std::string& folder);
+
+  // Waits for the process to end; its exit code, or -1 on time-out.
+  int WaitForExit(DWORD timeout_ms = 10000);
+  // Waits until the wizard answers messages again (the handler has returned).
+  void WaitIdle();
+
+  // Writes a picture of the wizard window as a BMP file.
+  void SaveScreenshot(const std::string& path);
+
+ private:
+  HWND FindTopWindow(const char* class_name);
+  PROCESS_INFORMATION process_ = {};
+  HWND form_ = nullptr;
+};
+
+// This process's environment with the "NAME=value" entries added or replaced,
+// as a block for CreateProcess.
+std::string EnvironmentBlock(const std::vector<std::string>& extra);
+
+// Polls predicate until it holds or timeout_ms pass; returns its last answer.
+template <typename Predicate>
+bool WaitFor(Predicate predicate, DWORD timeout_ms = 5000) {
+  const DWORD start = GetTickCount();
+  while (!predicate()) {
+    if (GetTickCount() - start > timeout_ms) return false;
+    Sleep(20);
+  }
+  return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// One wizard run in a fresh folder: Setup.exe copied beside the pack's Maps
+// folder, a game installation beside them, and the registry naming that game.
+
+#include <memory>
+#include <string>
+
+#include "tests/support/game_fixture.h"
+#include "tests/ui/wizard_driver.h"
+
+// The freshly built Setup.exe.
+std::string BuiltSetupProgram();
+// Where screenshots go (created on demand), ending in a backslash.
+std::string ScreenshotFolder();
+
+class WizardSession {
+ public:
+  // registry_points_to_game: the game key gets one sub-key naming the game folder;
+  // otherwise the caller lays out the registry before Start().
+  explicit WizardSession(bool registry_points_to_game = true,
+                         GameFixture::Layout layout = GameFixture::Layout::Plain);
+  void Start(const std::vector<std::string>& environment = {});
+
+  GameFixture game;
+  std::string program;  // Setup.exe in the session's folder
+  std::unique_ptr<WizardProcess> wizard;
+
+  // Welcome -> readme -> destination.
+  void GoToDestination();
+};

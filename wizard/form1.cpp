@@ -1,0 +1,356 @@
+#include "wizard/form1.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/application_window.h"
+#include "app/error_handler.h"
+#include "app/message_services.h"
+#include "engine/install_sequence.h"
+#include "listfiles/failure.h"
+#include "wizard/form_design.h"
+#include "wizard/game_folder_registry.h"
+#include "wizard/page_picture.h"
+#include "wizard/resource_bytes.h"
+#include "wizard/select_folder.h"
+
+namespace wizard {
+namespace {
+
+const char kFormClass[] = "TForm1";
+const char kCancelQuestion[] = "Do you really want to abort installation ?";
+const char kCancelCaption[] = "MessageBox";
+constexpr UINT kCancelFlags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;  // 292
+const char kBrowseTitle[] = "Select a folder";
+const COLORREF kGray = RGB(128, 128, 128);
+const COLORREF kBlack = RGB(0, 0, 0);
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
+// A text resource stored with LF line ends, one after every line, as the rich
+// text boxes want it: lines joined by CR LF.
+std::string TextResource(const char* name) {
+  std::string stored = ResourceBytes(name);
+  if (!stored.empty() && stored.back() == '\n') stored.pop_back();
+  std::string text;
+  for (char c : stored) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return text;
+}
+
+const ControlDesign& Design(ControlId id) { return kFormDesign[id]; }
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<std::size_t>(std::max(0, copied)));
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : form_font_(CreateSansSerif(11, false)),
+      bold_font_(CreateSansSerif(16, true)),
+      path_font_(CreateSansSerif(7, false)),
+      page_picture_(DecodePagePicture("PAGE_PICTURE")) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA window_class = {};
+  window_class.lpfnWndProc = WindowProcedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = app::ProgramIcon();
+  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kFormClass;
+  RegisterClassA(&window_class);
+
+  RECT frame = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+  outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
+  window_ =
+      CreateWindowExA(kFormExStyle, kFormClass, kFormCaption, kFormStyle, 336, 116, outer_size_.cx,
+                      outer_size_.cy, app::ApplicationWindow(), nullptr, instance, this);
+  if (window_ == nullptr) Fail("The wizard window cannot be created", "");
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.Get()), FALSE);
+  CreateControls();
+  app::Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void TForm1::CreateControls() {
+  // Panels first: each new one goes on top, so the welcome page ends up in front.
+  for (ControlId panel : {TabControl5, TabControl3, TabControl4, TabControl1, TabControl2}) {
+    controls_[panel] = CreateControl(panel);
+    SetWindowPos(controls_[panel], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  // Then each page's controls in tab order: a new child goes to the bottom of
+  // its siblings, and the tab key walks them from the top.
+  std::vector<ControlId> order;
+  for (int id = TabControl2 + 1; id < ControlCount; ++id)
+    order.push_back(static_cast<ControlId>(id));
+  std::stable_sort(order.begin(), order.end(), [](ControlId a, ControlId b) {
+    const int ta = Design(a).tab_order < 0 ? 1000 : Design(a).tab_order;
+    const int tb = Design(b).tab_order < 0 ? 1000 : Design(b).tab_order;
+    return ta < tb;
+  });
+  for (ControlId id : order) controls_[id] = CreateControl(id);
+}
+
+HWND TForm1::CreateControl(ControlId id) {
+  const ControlDesign& design = Design(id);
+  const char* window_class = "STATIC";
+  DWORD style = WS_CHILD | WS_VISIBLE | (design.enabled ? 0 : WS_DISABLED);
+  DWORD ex_style = 0;
+  const char* text = design.text;
+  int width = design.width, height = design.height;
+  HWND parent = design.kind == ControlKind::Panel ? window_ : controls_[design.parent];
+  switch (design.kind) {
+    case ControlKind::Panel:
+      window_class = WC_TABCONTROLA;
+      // No WS_CLIPCHILDREN: the panel face must show inside the separator frame.
+      style |= WS_CLIPSIBLINGS | TCS_BUTTONS;
+      ex_style = WS_EX_CONTROLPARENT;
+      break;
+    case ControlKind::Picture:
+      style |= SS_BITMAP | SS_CENTERIMAGE;
+      text = "";
+      break;
+    case ControlKind::RichText:
+      window_class = "RichEdit20A";
+      style |= ES_MULTILINE | ES_READONLY | (design.enabled ? WS_VSCROLL | WS_TABSTOP : 0);
+      ex_style = WS_EX_CLIENTEDGE;
+      text = "";
+      break;
+    case ControlKind::Label: {
+      style |= SS_LEFT | SS_NOPREFIX;
+      // Labels size themselves to their one-line text.
+      HDC dc = GetDC(window_);
+      HGDIOBJ previous = SelectObject(dc, FontFor(id));
+      SIZE extent = {};
+      GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+      SelectObject(dc, previous);
+      ReleaseDC(window_, dc);
+      width = extent.cx;
+      height = extent.cy;
+      break;
+    }
+    case ControlKind::Separator:
+      // A caption-less frame this flat is a thin etched line above the buttons.
+      style |= SS_ETCHEDFRAME;
+      break;
+    case ControlKind::Button:
+      window_class = "BUTTON";
+      style |= BS_PUSHBUTTON | WS_TABSTOP;
+      break;
+    case ControlKind::PathBox:
+      window_class = "EDIT";
+      style |= ES_AUTOHSCROLL | WS_TABSTOP;
+      ex_style = WS_EX_CLIENTEDGE;
+      break;
+    case ControlKind::ProgressBar:
+      window_class = PROGRESS_CLASSA;
+      style |= PBS_SMOOTH;
+      break;
+  }
+  HWND control =
+      CreateWindowExA(ex_style, window_class, text, style, design.left, design.top, width, height,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
+                      GetModuleHandleA(nullptr), nullptr);
+  if (control == nullptr) Fail("The wizard's control %s cannot be created", window_class);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(id)), FALSE);
+
+  switch (design.kind) {
+    case ControlKind::Panel:
+      // Buttons report to their parent, the panel: pass that on to the window.
+      SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      panel_default_procedure_ = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProcedure)));
+      break;
+    case ControlKind::Picture:
+      SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
+                   reinterpret_cast<LPARAM>(page_picture_.Get()));
+      break;
+    case ControlKind::RichText:
+      SendMessageA(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+      SendMessageA(control, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+      SetWindowTextA(control, TextResource(design.text).c_str());
+      break;
+    case ControlKind::ProgressBar:
+      SendMessageA(control, PBM_SETRANGE32, 0, 100);
+      break;
+    default:
+      break;
+  }
+  return control;
+}
+
+HFONT TForm1::FontFor(ControlId id) const {
+  switch (Design(id).font) {
+    case ControlFont::TitleBold:
+      return bold_font_.Get();
+    case ControlFont::PathBox:
+      return path_font_.Get();
+    default:
+      return form_font_.Get();
+  }
+}
+
+void TForm1::Show(int show_command) {
+  // Centred on the whole desktop, measured from the primary screen's origin.
+  const int left = (GetSystemMetrics(SM_CXVIRTUALSCREEN) - outer_size_.cx) / 2;
+  const int top = (GetSystemMetrics(SM_CYVIRTUALSCREEN) - outer_size_.cy) / 2;
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, show_command);
+  UpdateWindow(window_);
+}
+
+LRESULT CALLBACK TForm1::WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (form == nullptr || form->window_ == nullptr)
+    return DefWindowProcA(window, message, wparam, lparam);
+  LRESULT result = 0;
+  app::Guarded([&] { result = form->HandleMessage(message, wparam, lparam); });
+  return result;
+}
+
+LRESULT CALLBACK TForm1::PanelProcedure(HWND panel, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(panel, GWLP_USERDATA));
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return SendMessageA(form->window_, message, wparam, lparam);
+    default:
+      return CallWindowProcA(form->panel_default_procedure_, panel, message, wparam, lparam);
+  }
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam) - kFirstControlId;
+      if (HIWORD(wparam) == BN_CLICKED && id >= 0 && id < ControlCount)
+        ClickHandler(static_cast<ControlId>(id));
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return ControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_GETMINMAXINFO: {
+      // The window keeps the size of its content.
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
+      if (outer_size_.cx != 0) {
+        limits->ptMinTrackSize = {outer_size_.cx, outer_size_.cy};
+        limits->ptMaxTrackSize = limits->ptMinTrackSize;
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      // The quit request: the window stays as it is until the loop has ended.
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window_, message, wparam, lparam);
+  }
+}
+
+LRESULT TForm1::ControlColour(HDC dc, HWND control) {
+  const int id = GetDlgCtrlID(control) - kFirstControlId;
+  const bool gray = id >= 0 && id < ControlCount &&
+                    (Design(static_cast<ControlId>(id)).font == ControlFont::GroupGray ||
+                     Design(static_cast<ControlId>(id)).font == ControlFont::Form);
+  SetTextColor(dc, gray ? kGray : kBlack);
+  if (id == Edit1) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TForm1::ClickHandler(ControlId id) {
+  switch (id) {
+    case Button1:
+      return Button1Click();
+    case Button3:
+      return Button3Click();
+    case Button4:
+      return Button4Click();
+    case Button5:
+      return Button5Click();
+    case Button6:
+      return Button6Click();
+    case Button8:
+      return Button8Click();
+    case Button10:
+      return Button10Click();
+    case Button11:
+      return Button11Click();
+    case Button12:
+      return Button12Click();
+    default:
+      return;
+  }
+}
+
+void TForm1::BringToFront(ControlId panel) {
+  SetWindowPos(controls_[panel], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RedrawWindow(controls_[panel], nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TForm1::Close() { SendMessageA(window_, WM_CLOSE, 0, 0); }
+
+void TForm1::AskToCancel() {
+  if (app::ShowMessageBox(kCancelQuestion, kCancelCaption, kCancelFlags) == IDYES) Close();
+}
+
+void TForm1::FormCreate() {
+  std::string folder;
+  ReadGameFolder(folder);
+  SetWindowTextA(controls_[Edit1], folder.c_str());
+}
+
+void TForm1::Button1Click() { BringToFront(TabControl1); }
+void TForm1::Button6Click() { BringToFront(TabControl2); }
+void TForm1::Button11Click() { BringToFront(TabControl1); }
+void TForm1::Button4Click() { AskToCancel(); }
+void TForm1::Button8Click() { AskToCancel(); }
+void TForm1::Button10Click() { Close(); }
+
+void TForm1::Button5Click() {
+  BringToFront(TabControl3);
+  BringToFront(TabControl5);
+  app::ProcessWaitingMessages();
+}
+
+void TForm1::Button3Click() { engine::RunInstall(*this, engine::ProcessMapCatalogue()); }
+
+void TForm1::Button12Click() {
+  std::string chosen, folder;
+  SelectFolder(chosen, kBrowseTitle, folder);
+  SetWindowTextA(controls_[Edit1], folder.c_str());
+}
+
+std::string TForm1::GameFolderText() { return WindowText(controls_[Edit1]); }
+
+void TForm1::ShowNotice(const std::string& text) { app::ShowNotice(text); }
+
+void TForm1::SetProgressRange(int minimum, int maximum) {
+  SendMessageA(controls_[ProgressBar1], PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+}
+
+void TForm1::SetProgressPosition(int position) {
+  SendMessageA(controls_[ProgressBar1], PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void TForm1::ShowFinishPage() { BringToFront(TabControl4); }
+
+}  // namespace wizard

@@ -1,0 +1,69 @@
+#pragma once
+// The wizard window: four page panels and a progress strip stacked in one
+// place; a page shows by raising its panel. The page state is the stacking
+// order alone.
+
+#include <windows.h>
+
+#include <string>
+
+#include "engine/install_view.h"
+#include "wizard/control_ids.h"
+#include "wizard/gdi_objects.h"
+
+namespace wizard {
+
+class TForm1 : public engine::InstallView {
+ public:
+  // Builds the window and its controls from the design, then runs FormCreate
+  // (whose failure is shown and passed over). Fails when the design cannot be
+  // built. The window is not shown yet.
+  TForm1();
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  HWND Handle() const { return window_; }
+  // Shows the window centred on the desktop.
+  void Show(int show_command);
+
+  void FormCreate();
+  void Button1Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void Button8Click();
+  void Button10Click();
+  void Button11Click();
+  void Button12Click();
+
+  // What the install needs of the window.
+  std::string GameFolderText() override;
+  void ShowNotice(const std::string& text) override;
+  void SetProgressRange(int minimum, int maximum) override;
+  void SetProgressPosition(int position) override;
+  void ShowFinishPage() override;
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls();
+  HWND CreateControl(ControlId id);
+  void ClickHandler(ControlId id);
+  LRESULT ControlColour(HDC dc, HWND control);
+  HFONT FontFor(ControlId id) const;
+  void BringToFront(ControlId panel);
+  void AskToCancel();
+  void Close();
+
+  HWND window_ = nullptr;
+  HWND controls_[ControlCount] = {};
+  WNDPROC panel_default_procedure_ = nullptr;
+  Font form_font_, bold_font_, path_font_;
+  Bitmap page_picture_;
+  SIZE outer_size_ = {};
+};
+
+}  // namespace wizard
