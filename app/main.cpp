@@ -1,8 +1,9 @@
 // Zelmora Setup: the program entry.
 
+#include <windows.h>
+// The rest build on windows.h.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <cstring>

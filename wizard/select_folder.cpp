@@ -1,7 +1,8 @@
 #include "wizard/select_folder.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// shlobj.h builds on windows.h.
+#include <shlobj.h>
 
 #include "app/application_window.h"
 #include "wizard/game_folder_registry.h"
