@@ -3,9 +3,11 @@
 #include <windows.h>
 // The rest build on windows.h.
 #include <commctrl.h>
+#include <cxxabi.h>
 #include <objbase.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <typeinfo>
@@ -38,11 +40,14 @@ int ReportBrokenStart(const std::exception& failure) {
   GetModuleFileNameA(nullptr, program, MAX_PATH);
   const char* name = strrchr(program, '\\') ? strrchr(program, '\\') + 1 : program;
   const std::string message = failure.what();
+  int status = 0;
+  char* kind = abi::__cxa_demangle(typeid(failure).name(), nullptr, nullptr, &status);
   const bool period = !message.empty() && message.back() != '.';
   char text[1024];
-  std::snprintf(text, sizeof text, "Exception %s in module %s at %p.\n%s%s", typeid(failure).name(),
-                name, static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(),
-                period ? "." : "");
+  std::snprintf(text, sizeof text, "Exception %s in module %s at %p.\n%s%s",
+                status == 0 ? kind : typeid(failure).name(), name,
+                static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(), period ? "." : "");
+  std::free(kind);
   MessageBoxA(nullptr, text, "Application Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
   return 1;
 }
