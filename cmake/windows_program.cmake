@@ -40,8 +40,23 @@ add_custom_target(zelmora_artwork DEPENDS "${ZELMORA_ARTWORK}/page_picture.jpg")
 set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DEPENDS
   "${ZELMORA_ARTWORK}/page_picture.jpg;${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_RESOURCES}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
 
-add_executable(Setup WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc")
-add_dependencies(Setup zelmora_artwork)
-target_include_directories(Setup PRIVATE "${ZELMORA_RESOURCES}" "${ZELMORA_ARTWORK}")
-target_link_libraries(Setup PRIVATE zelmora_app)
-zelmora_warnings(Setup)
+function(zelmora_setup_program target)
+  add_executable(${target} WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})
+  add_dependencies(${target} zelmora_artwork)
+  target_include_directories(${target} PRIVATE "${ZELMORA_RESOURCES}" "${ZELMORA_ARTWORK}")
+  target_link_libraries(${target} PRIVATE zelmora_app)
+  zelmora_warnings(${target})
+endfunction()
+
+# Linked the ordinary way only to learn which system functions the program
+# imports; Setup.exe itself binds them at first use (make-delayed-imports.sh).
+zelmora_setup_program(setup_import_probe)
+enable_language(ASM)
+set(ZELMORA_DELAYED_IMPORTS "${CMAKE_BINARY_DIR}/delayed_imports.s")
+add_custom_command(
+  OUTPUT "${ZELMORA_DELAYED_IMPORTS}"
+  COMMAND "${CMAKE_SOURCE_DIR}/tools/make-delayed-imports.sh" "$<TARGET_FILE:setup_import_probe>"
+          "${ZELMORA_DELAYED_IMPORTS}"
+  DEPENDS setup_import_probe "${CMAKE_SOURCE_DIR}/tools/make-delayed-imports.sh"
+  COMMENT "Listing the system functions that Setup.exe binds at first use")
+zelmora_setup_program(Setup app/delayed_imports.cpp "${ZELMORA_DELAYED_IMPORTS}")

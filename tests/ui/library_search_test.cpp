@@ -23,13 +23,9 @@ void Plant(const ScratchFolder& folder) {
         CopyFileA((OwnFolder() + "\\planted_library.dll").c_str(), folder.At(name).c_str(), FALSE));
 }
 
-// Wine's own user32 imports version.dll, so Wine binds it before the program's
-// first instruction; Windows' user32 does not. The program answers for the rest.
-const char* const kGuardedNames[] = {"riched20.dll", "comctl32.dll", "uxtheme.dll"};
-
 std::string LoadedMarkers(const ScratchFolder& folder) {
   std::string loaded;
-  for (const char* name : kGuardedNames)
+  for (const char* name : kPlantedNames)
     if (folder.Exists(std::string(name) + ".loaded")) loaded += std::string(name) + " ";
   return loaded;
 }

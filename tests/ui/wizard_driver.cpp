@@ -204,18 +204,21 @@ void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
       VirtualAllocEx(process_.hProcess, nullptr, folder.size() + 1, MEM_COMMIT, PAGE_READWRITE);
   WriteProcessMemory(process_.hProcess, remote, folder.c_str(), folder.size() + 1, nullptr);
   // A fresh prefix fills the shell's tree slowly: select until the tree's
-  // selection has moved off the desktop, its root.
-  HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+  // selection has moved away from where the dialog opened.
+  HWND tree = GetDlgItem(dialog, 14145);  // the shell dialog's folder tree
   const auto tree_item = [&](WPARAM which) {
     DWORD_PTR item = 0;
     SendMessageTimeoutA(tree, TVM_GETNEXTITEM, which, 0, SMTO_ABORTIFHUNG, 5000, &item);
     return item;
   };
-  for (int attempt = 0; attempt < 50; ++attempt) {
+  const DWORD_PTR opened_at = tree_item(TVGN_CARET);
+  for (int attempt = 0; attempt < 100; ++attempt) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
                         SMTO_ABORTIFHUNG, 5000, &result);
-    if (tree == nullptr || tree_item(TVGN_CARET) != tree_item(TVGN_ROOT)) break;
+    const DWORD_PTR now = tree_item(TVGN_CARET);
+    if (tree == nullptr) throw std::runtime_error("the folder dialog has no folder tree");
+    if ((now != 0 && now != opened_at && now != tree_item(TVGN_ROOT))) break;
     Sleep(100);
   }
   PressBoxButton(dialog, IDOK);
