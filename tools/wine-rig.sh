@@ -26,17 +26,22 @@ start_wine_rig() {
   local fresh=
   [ -f "$WINEPREFIX/system.reg" ] || fresh=1
   mkdir -p "$WINEPREFIX"
+  if [ -n "$fresh" ]; then
+    wineserver -p
+    wineboot -i >/dev/null 2>&1 </dev/null
+    if [ -n "${wine_rig_xvfb:-}" ]; then
+      # No window manager under Xvfb: unmanaged windows avoid a 2 s stall per close.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    fi
+    # The classic dialog fonts (MS Sans Serif, Marlett) are not found otherwise.
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # The desktop process read its settings before these existed: start afresh.
+    wineserver -k
+    wineserver -w
+  fi
   wineserver -p
   wineboot -i >/dev/null 2>&1 </dev/null
   wine cmd /c exit </dev/null >/dev/null 2>&1
-  if [ -n "$fresh" ] && [ -n "${wine_rig_xvfb:-}" ]; then
-    # No window manager under Xvfb: unmanaged windows avoid a 2 s stall per close.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-  fi
-  if [ -n "$fresh" ]; then
-    # The classic dialog fonts (MS Sans Serif, Marlett) are not found otherwise.
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  fi
 }
 
 stop_wine_rig() {
