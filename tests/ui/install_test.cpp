@@ -73,8 +73,7 @@ TEST(Install, FailureShowsItsMessageAndAFixedCauseInstallsOnAnotherPress) {
   EXPECT_EQ(w.BoxText(box),
             "Cannot open file " + session.game.DataPath("Missions\\missions.txt") + ".");
   w.SaveScreenshot(ScreenshotFolder() + "6-error.bmp");
-  w.PressBoxButton(box, IDOK);
-  w.WaitBoxClosed(box);
+  w.AnswerBox(box, IDOK);
   w.WaitIdle();
   EXPECT_EQ(w.FrontPanel(), TabControl5);
 

@@ -56,8 +56,7 @@ TEST(LibrarySearch, SetupLoadsNoLibraryFromItsOwnFolder) {
   w.Click(wizard::Button12);  // and the shell's folder dialog
   HWND dialog = w.WaitForBox();
   ASSERT_NE(dialog, nullptr);
-  w.PressBoxButton(dialog, IDCANCEL);
-  w.WaitBoxClosed(dialog);
+  w.AnswerBox(dialog, IDCANCEL);
   EXPECT_EQ(LoadedMarkers(session.game.scratch), "");
 }
 

@@ -103,8 +103,7 @@ TEST_P(CancelQuestion, NoKeepsThePageYesEnds) {
   EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
   EXPECT_TRUE(GetWindowLongA(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON);
   EXPECT_FALSE(IsWindowEnabled(w.Form())) << "the wizard must wait for the answer";
-  w.PressBoxButton(box, IDNO);
-  w.WaitBoxClosed(box);
+  w.AnswerBox(box, IDNO);
   w.WaitIdle();
   EXPECT_EQ(w.FrontPanel(), GetParam().page == TabControl3 ? TabControl5 : GetParam().page);
   EXPECT_TRUE(IsWindowEnabled(w.Form()));

@@ -31,8 +31,7 @@ TEST_P(FormCreateRegistry, FillsThePathBoxOrReportsBeforeTheWindow) {
     HWND form = FindWindowA("TForm1", nullptr);
     EXPECT_TRUE(form == nullptr || !IsWindowVisible(form))
         << "the box comes before the window is shown";
-    w.PressBoxButton(box, IDOK);
-    w.WaitBoxClosed(box);
+    w.AnswerBox(box, IDOK);
   }
   EXPECT_EQ(w.FrontPanel(), TabControl2);
   EXPECT_EQ(w.Text(Edit1), GetParam().path_box);
@@ -92,8 +91,7 @@ TEST(Browse, CancelPutsTheRegistryDefaultBack) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(w.BoxCaption(dialog), "Browse for Folder");
   EXPECT_TRUE(IsWindowEnabled(w.Form())) << "the folder dialog leaves the wizard enabled";
-  w.PressBoxButton(dialog, IDCANCEL);
-  w.WaitBoxClosed(dialog);
+  w.AnswerBox(dialog, IDCANCEL);
   w.WaitIdle();
   EXPECT_EQ(w.Text(Edit1), session.game.GameFolder());
 }
@@ -117,8 +115,7 @@ TEST(Browse, RegistryFailureShowsItsMessageAndNoDialog) {
   WizardProcess& w = *session.wizard;
   HWND box = w.WaitForBox();
   ASSERT_NE(box, nullptr);
-  w.PressBoxButton(box, IDOK);
-  w.WaitBoxClosed(box);
+  w.AnswerBox(box, IDOK);
   session.GoToDestination();
   w.SetText(Edit1, "C:\\typed");
   w.Click(Button12);
@@ -126,8 +123,7 @@ TEST(Browse, RegistryFailureShowsItsMessageAndNoDialog) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(w.BoxCaption(box), "Setup");
   EXPECT_EQ(w.BoxText(box), "List index out of bounds (0)");
-  w.PressBoxButton(box, IDOK);
-  w.WaitBoxClosed(box);
+  w.AnswerBox(box, IDOK);
   w.WaitIdle();
   EXPECT_EQ(w.Text(Edit1), "C:\\typed");
   EXPECT_EQ(w.FrontPanel(), TabControl5);

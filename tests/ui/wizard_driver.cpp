@@ -194,6 +194,11 @@ void WizardProcess::PressBoxButton(HWND box, int id) {
   PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0);
 }
 
+void WizardProcess::AnswerBox(HWND box, int id) {
+  PressBoxButton(box, id);
+  WaitBoxClosed(box);
+}
+
 void WizardProcess::WaitBoxClosed(HWND box) {
   WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
@@ -221,8 +226,7 @@ void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
     if ((now != 0 && now != opened_at && now != tree_item(TVGN_ROOT))) break;
     Sleep(100);
   }
-  PressBoxButton(dialog, IDOK);
-  WaitBoxClosed(dialog);
+  AnswerBox(dialog, IDOK);
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 

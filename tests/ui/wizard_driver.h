@@ -43,6 +43,8 @@ class WizardProcess {
   std::string BoxCaption(HWND box);
   std::string BoxText(HWND box);  // the longest static text in it
   void PressBoxButton(HWND box, int id);
+  // Presses the button and waits until the box is gone.
+  void AnswerBox(HWND box, int id);
   // Waits until the box is gone.
   void WaitBoxClosed(HWND box);
   // Chooses folder in the open folder dialog and presses OK.

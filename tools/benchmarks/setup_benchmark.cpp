@@ -79,8 +79,7 @@ double InstallThroughTheWizard(const std::string& setup) {
   WriteBigMaps(game);
   WizardProcess wizard(setup, game.scratch.Path());
   if (HWND box = wizard.WaitForBox(300)) {  // no registry entry: the box comes first
-    wizard.PressBoxButton(box, IDOK);
-    wizard.WaitBoxClosed(box);
+    wizard.AnswerBox(box, IDOK);
   }
   wizard.ClickAndWait(wizard::Button1);
   wizard.ClickAndWait(wizard::Button5);

@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     WizardProcess wizard(argv[1], argv[2]);
     if (HWND box = wizard.WaitForBox(1000)) {
       std::printf("error box at start: %s\n", wizard.BoxText(box).c_str());
-      wizard.PressBoxButton(box, IDOK);
-      wizard.WaitBoxClosed(box);
+      wizard.AnswerBox(box, IDOK);
     }
     wizard.SaveScreenshot(pictures + "1-welcome.bmp");
     wizard.ClickAndWait(wizard::Button1);
