@@ -1,6 +1,6 @@
 # Setup.exe: the application frame and the wizard over the portable core.
 
-set(ZELMORA_JPEG_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-i686"
+set(ZELMORA_JPEG_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-${CMAKE_SYSTEM_PROCESSOR}"
     CACHE PATH "libjpeg-turbo built for the target by tools/setup.sh")
 add_library(zelmora_jpeg STATIC IMPORTED)
 set_target_properties(zelmora_jpeg PROPERTIES
@@ -37,13 +37,23 @@ add_custom_command(
   COMMENT "Rendering the page picture and the program icon")
 add_custom_target(zelmora_artwork DEPENDS "${ZELMORA_ARTWORK}/page_picture.jpg")
 
+# Windows refuses to start a program whose manifest names another architecture.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ZELMORA_MANIFEST_ARCH amd64)
+else()
+  set(ZELMORA_MANIFEST_ARCH x86)
+endif()
+set(ZELMORA_GENERATED "${CMAKE_BINARY_DIR}/generated")
+configure_file("${ZELMORA_RESOURCES}/setup.manifest.in" "${ZELMORA_GENERATED}/setup.manifest" @ONLY)
+
 set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DEPENDS
-  "${ZELMORA_ARTWORK}/page_picture.jpg;${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_RESOURCES}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
+  "${ZELMORA_ARTWORK}/page_picture.jpg;${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_GENERATED}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
 
 function(zelmora_setup_program target)
   add_executable(${target} WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})
   add_dependencies(${target} zelmora_artwork)
-  target_include_directories(${target} PRIVATE "${ZELMORA_RESOURCES}" "${ZELMORA_ARTWORK}")
+  target_include_directories(${target} PRIVATE "${ZELMORA_GENERATED}" "${ZELMORA_RESOURCES}"
+                             "${ZELMORA_ARTWORK}")
   target_link_libraries(${target} PRIVATE zelmora_app)
   zelmora_warnings(${target})
 endfunction()
@@ -55,8 +65,8 @@ enable_language(ASM)
 set(ZELMORA_DELAYED_IMPORTS "${CMAKE_BINARY_DIR}/delayed_imports.s")
 add_custom_command(
   OUTPUT "${ZELMORA_DELAYED_IMPORTS}"
-  COMMAND "${CMAKE_SOURCE_DIR}/tools/make-delayed-imports.sh" "$<TARGET_FILE:setup_import_probe>"
-          "${ZELMORA_DELAYED_IMPORTS}"
+  COMMAND "${CMAKE_SOURCE_DIR}/tools/make-delayed-imports.sh" "${CMAKE_SYSTEM_PROCESSOR}"
+          "$<TARGET_FILE:setup_import_probe>" "${ZELMORA_DELAYED_IMPORTS}"
   DEPENDS setup_import_probe "${CMAKE_SOURCE_DIR}/tools/make-delayed-imports.sh"
   COMMENT "Listing the system functions that Setup.exe binds at first use")
 zelmora_setup_program(Setup app/delayed_imports.cpp "${ZELMORA_DELAYED_IMPORTS}")

@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 deps="$top/build/deps"
 
-packages=(cmake make g++ g++-mingw-w64-i686-posix wine wine64 wine32:i386 fonts-wine
+packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
           xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest clang
           libclang-rt-14-dev dpkg-dev)
 
@@ -24,9 +24,10 @@ if [ -n "$(missing_packages)" ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
 fi
 
-# libjpeg-turbo for i686: static, no SIMD, built once and kept under build/.
-jpeg_prefix="$deps/libjpeg-turbo-i686"
-if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
+# libjpeg-turbo for each Windows target: static, no SIMD, built once and kept under build/.
+build_jpeg() {
+  local arch=$1 jpeg_prefix="$deps/libjpeg-turbo-$1"
+  [ -f "$jpeg_prefix/lib/libjpeg.a" ] && return 0
   src_list=/etc/apt/sources.list.d/zelmora-deb-src.sources
   if [ ! -f "$src_list" ]; then
     # Source entries mirroring the machine's own binary entries; nothing of the machine's is touched.
@@ -42,10 +43,12 @@ if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
   (cd "$deps/jpeg-src" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
   jpeg_dir=$(find "$deps/jpeg-src" -maxdepth 1 -mindepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
   [ -n "$jpeg_dir" ] || { echo "setup: libjpeg-turbo source not found" >&2; exit 1; }
-  cmake -S "$jpeg_dir" -B "$deps/jpeg-build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" \
+  cmake -S "$jpeg_dir" -B "$deps/jpeg-build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
     -DCMAKE_INSTALL_PREFIX="$jpeg_prefix" >/dev/null
   cmake --build "$deps/jpeg-build" -j"$(nproc)" >/dev/null
   cmake --install "$deps/jpeg-build" >/dev/null
   rm -rf "$deps/jpeg-src" "$deps/jpeg-build"
-fi
+}
+build_jpeg i686
+build_jpeg x86_64

@@ -33,7 +33,8 @@ class RegistryContext {
     Close();
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS)
+                        KEY_ALL_ACCESS | kGameRegistryView, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS)
       key_ = key;
   }
 

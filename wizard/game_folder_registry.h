@@ -1,6 +1,8 @@
 #pragma once
 // The game's own registry entry names the game folder.
 
+#include <windows.h>
+
 #include <string>
 
 namespace wizard {
@@ -8,12 +10,21 @@ namespace wizard {
 extern const char kGameRegistryKey[];  // under HKEY_LOCAL_MACHINE
 extern const char kTargetFolderValue[];
 
+// The game is a 32-bit program, so its entry lives in the 32-bit registry view
+// (Wow6432Node on 64-bit Windows). A 32-bit build is in that view already; a
+// 64-bit build must ask for it, or it reads another key.
+#ifdef _WIN64
+constexpr REGSAM kGameRegistryView = KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kGameRegistryView = 0;
+#endif
+
 // Fills folder (passed empty) with the first non-empty "target folder" string
 // among the game key's sub-keys, in enumeration order. Opens every key with full
-// access, creating it when missing. Fails with "List index out of bounds (%d)"
-// when no sub-key yields a folder, "Invalid data type for 'target folder'" when
-// the first value with data is not a string, "Failed to get data for 'target
-// folder'" when its data cannot be read.
+// access in the game's registry view, creating it when missing. Fails with "List index out of
+// bounds (%d)" when no sub-key yields a folder, "Invalid data type for 'target folder'" when the
+// first value with data is not a string, "Failed to get data for 'target folder'" when its data
+// cannot be read.
 void ReadGameFolder(std::string& folder);
 
 }  // namespace wizard
