@@ -11,15 +11,16 @@ trap 'rm -rf "$scratch"' EXIT
 echo "== list files (native, best of 5) =="
 "$top/build/bench/list_files_benchmark" "$(echo "$scratch" | tr / '\\')"
 
-echo "== Setup.exe under Wine =="
-cmake -S "$top" -B "$top/build/win32" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$top/build/win32" -j"$(nproc)" --target Setup setup_benchmark minimal_window >/dev/null
-i686-w64-mingw32-strip -o "$scratch/Setup.exe" "$top/build/win32/Setup.exe"
+source "$top/tools/windows-builds.sh"
+choose_product_build
+build=$product_build arch=$product_arch
+echo "== Setup.exe under Wine, ${build#win}-bit build (build/$build) =="
+configure_windows "$top" "$top/build/$build" "$arch"
+cmake --build "$top/build/$build" -j"$(nproc)" --target Setup setup_benchmark minimal_window >/dev/null
+"$arch-w64-mingw32-strip" -o "$scratch/Setup.exe" "$top/build/$build/Setup.exe"
 echo "Setup.exe stripped: $(( $(stat -c %s "$scratch/Setup.exe") / 1024 )) KiB"
-echo "imports: $(i686-w64-mingw32-objdump -p "$top/build/win32/Setup.exe" | sed -n 's/^\tDLL Name: //p' | xargs)"
-source "$top/tools/wine-rig.sh"
+echo "imports: $("$arch-w64-mingw32-objdump" -p "$top/build/$build/Setup.exe" | sed -n 's/^\tDLL Name: //p' | xargs)"
 trap 'stop_wine_rig; rm -rf "$scratch"' EXIT
 start_wine_rig
-wine reg delete 'HKLM\Software\CDV Software Entertainment AG' /f /reg:32 >/dev/null 2>&1 || true
-(cd "$top/build/win32/tests" && wine setup_benchmark.exe ..\\Setup.exe minimal_window.exe </dev/null)
+"$wine64" reg delete 'HKLM\Software\CDV Software Entertainment AG' /f /reg:32 >/dev/null 2>&1 || true
+(cd "$top/build/$build/tests" && "$(wine_loader "$arch")" setup_benchmark.exe ..\\Setup.exe minimal_window.exe </dev/null)

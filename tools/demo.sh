@@ -6,21 +6,26 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/setup.sh"
-cmake -S "$top" -B "$top/build/win32" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$top/build/win32" -j"$(nproc)" --target Setup walkthrough >/dev/null
+source "$top/tools/windows-builds.sh"
+# The product is the 32-bit Setup.exe; a host that runs no 32-bit code gets
+# the same program built for 64 bits.
+choose_product_build
+build=$product_build arch=$product_arch
+echo "Running the ${build#win}-bit Setup.exe (build/$build)"
+configure_windows "$top" "$top/build/$build" "$arch"
+cmake --build "$top/build/$build" -j"$(nproc)" --target Setup walkthrough >/dev/null
+loader=$(wine_loader "$arch")
 
 export WINEPREFIX="$top/build/demo-prefix"
 [ -n "${DISPLAY:-}" ] && export ZELMORA_KEEP_DISPLAY=1
-source "$top/tools/wine-rig.sh"
 trap stop_wine_rig EXIT
 start_wine_rig
 
 "$top/tools/demo/lay-out-game.sh" "$WINEPREFIX"
-cp "$top/build/win32/Setup.exe" "$WINEPREFIX/drive_c/Zelmora/"
+cp "$top/build/$build/Setup.exe" "$WINEPREFIX/drive_c/Zelmora/"
 # The registry entry as the 32-bit game writes it (the Wow6432Node view).
-wine reg delete 'HKLM\Software\CDV Software Entertainment AG' /f /reg:32 >/dev/null 2>&1 || true
-wine reg add 'HKLM\Software\CDV Software Entertainment AG\Cossacks 2 - Battle for Europe\1.0' \
+"$wine64" reg delete 'HKLM\Software\CDV Software Entertainment AG' /f /reg:32 >/dev/null 2>&1 || true
+"$wine64" reg add 'HKLM\Software\CDV Software Entertainment AG\Cossacks 2 - Battle for Europe\1.0' \
   /v 'target folder' /d 'C:\Games\Cossacks II' /f /reg:32 >/dev/null 2>&1
 data="$WINEPREFIX/drive_c/Games/Cossacks II/Run/Data/Missions"
 before=$(mktemp -d)
@@ -28,12 +33,12 @@ cp "$data/SingleMiss.txt" "$data/missions.txt" "$data/Text/Skirbatlnames.txt" "$
 
 if [ -n "${ZELMORA_KEEP_DISPLAY:-}" ]; then
   echo "Opening the wizard on $DISPLAY (its maps: C:\\Zelmora\\Maps, the game: C:\\Games\\Cossacks II)"
-  (cd "$WINEPREFIX/drive_c/Zelmora" && wine Setup.exe </dev/null)
+  (cd "$WINEPREFIX/drive_c/Zelmora" && "$loader" Setup.exe </dev/null)
 else
   pictures="$top/build/demo-screenshots"
   rm -rf "$pictures" && mkdir -p "$pictures"
-  wine "$top/build/win32/tests/walkthrough.exe" 'C:\Zelmora\Setup.exe' 'C:\Zelmora' \
-    "$(winepath -w "$pictures")" </dev/null
+  "$loader" "$top/build/$build/tests/walkthrough.exe" 'C:\Zelmora\Setup.exe' 'C:\Zelmora' \
+    "$("$wine64" winepath -w "$pictures")" </dev/null
   for picture in "$pictures"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
   echo "Pictures of every page: $pictures/"
 fi

@@ -1,11 +1,44 @@
-# Sourced by the test, demo and benchmark scripts: a private Wine prefix in the
-# build tree (64-bit, running our 32-bit programs through WoW64), an Xvfb display
-# seen by the very first wine call, and one persistent wineserver for the run.
-# Call start_wine_rig, then stop_wine_rig when done (the callers trap EXIT).
+# Sourced by the test, demo and benchmark scripts: a private 64-bit Wine prefix
+# in the build tree, an Xvfb display seen by the very first wine call, and one
+# persistent wineserver for the run. Call start_wine_rig, then stop_wine_rig
+# when done (the callers trap EXIT).
+#
+# Some hosts run 64-bit code only: there every 32-bit Linux program, Wine's
+# 32-bit loader included, fails with "Exec format error". The rig finds out
+# once, says so, and exports ZELMORA_HOST_RUNS_32BIT (1 or 0); the prefix is
+# set up with the 64-bit loader, which every host runs. ZELMORA_WINE_64BIT_ONLY=1
+# makes it treat a host that runs both as one that runs 64-bit code only.
 
 wine_rig_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+wine32=/usr/lib/wine/wine
+wine64=/usr/lib/wine/wine64
+
+detect_wine_host() {
+  [ -n "${wine_rig_host_known:-}" ] && return 0
+  wine_rig_host_known=1
+  if [ "${ZELMORA_WINE_64BIT_ONLY:-}" = 1 ]; then
+    ZELMORA_HOST_RUNS_32BIT=0
+    echo "Wine host: treated as 64-bit only (ZELMORA_WINE_64BIT_ONLY=1): 64-bit programs only"
+  elif "$wine32" --version >/dev/null 2>&1; then
+    ZELMORA_HOST_RUNS_32BIT=1
+    echo "Wine host: runs 32-bit and 64-bit code: 32-bit and 64-bit programs"
+  else
+    ZELMORA_HOST_RUNS_32BIT=0
+    echo "Wine host: runs 64-bit code only (Wine's 32-bit loader cannot start): 64-bit programs only"
+  fi
+  export ZELMORA_HOST_RUNS_32BIT
+  # Debian's wine wrappers pick the 32-bit loader whenever it is installed;
+  # Wine itself starts further processes through WINELOADER.
+  [ "$ZELMORA_HOST_RUNS_32BIT" = 1 ] || export WINELOADER="$wine64"
+}
+
+# The loader for a build's programs: wine_loader i686|x86_64
+wine_loader() {
+  if [ "$1" = i686 ]; then echo "$wine32"; else echo "$wine64"; fi
+}
 
 start_wine_rig() {
+  detect_wine_host
   export WINEPREFIX="${WINEPREFIX:-$wine_rig_top/build/wine-prefix}"
   export WINEDEBUG=-all
   # No Mono or Gecko install prompts.
@@ -28,10 +61,10 @@ start_wine_rig() {
   mkdir -p "$WINEPREFIX"
   if [ -n "$fresh" ]; then
     wineserver -p
-    wineboot -i >/dev/null 2>&1 </dev/null
+    "$wine64" wineboot -i >/dev/null 2>&1 </dev/null
     if [ -n "${wine_rig_xvfb:-}" ]; then
       # No window manager under Xvfb: unmanaged windows avoid a 2 s stall per close.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+      "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     fi
     # The classic dialog fonts (MS Sans Serif, Marlett) are not found otherwise.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -40,8 +73,8 @@ start_wine_rig() {
     wineserver -w
   fi
   wineserver -p
-  wineboot -i >/dev/null 2>&1 </dev/null
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  "$wine64" wineboot -i >/dev/null 2>&1 </dev/null
+  "$wine64" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 stop_wine_rig() {

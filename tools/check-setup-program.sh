@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Checks a built Setup.exe without running it, so that it runs on every host:
+#   check-setup-program.sh ARCH SETUP_EXE      (ARCH: i686 or x86_64)
+# the program kind, that it imports only KERNEL32.dll and msvcrt.dll (every
+# other system DLL is bound at first use from System32), the manifest's
+# architecture (Windows refuses a program whose manifest names another one)
+# and the version resource.
+set -euo pipefail
+arch=$1
+program=$2
+case $arch in
+  i686) format=pei-i386 magic='(PE32)' manifest_arch=x86 ;;
+  x86_64) format=pei-x86-64 magic='(PE32+)' manifest_arch=amd64 ;;
+  *) echo "check-setup-program: unknown architecture $arch" >&2; exit 2 ;;
+esac
+
+failures=0
+check() {
+  local what=$1 expected=$2 actual=$3
+  if [ "$expected" = "$actual" ]; then
+    echo "ok: $what: $actual"
+  else
+    echo "FAILED: $what: expected '$expected', found '$actual'"
+    failures=$((failures + 1))
+  fi
+}
+
+# One objdump reads both kinds, so a program of the wrong kind fails a check.
+headers=$(x86_64-w64-mingw32-objdump -p "$program")
+check "file format" "$format" "$(echo "$headers" | sed -n 's/.*file format \(.*\)$/\1/p' | head -n 1)"
+check "optional header" "$magic" "$(echo "$headers" | awk '$1 == "Magic" { print $3 }')"
+check "subsystem" "(Windows GUI)" "$(echo "$headers" | awk '$1 == "Subsystem" { print $3, $4 }')"
+check "imported DLLs" "KERNEL32.dll msvcrt.dll" \
+  "$(echo "$headers" | sed -n 's/^\tDLL Name: //p' | sort | xargs)"
+check "manifest architectures" "$manifest_arch $manifest_arch" \
+  "$(grep -a -o 'processorArchitecture="[^"]*"' "$program" | cut -d'"' -f2 | xargs)"
+# Version strings are UTF-16: each value follows its name.
+version_value() { strings -el "$program" | awk -v name="$1" 'found { print; exit } $0 == name { found = 1 }'; }
+check "FileVersion" "1.60" "$(version_value FileVersion)"
+check "ProductVersion" "1.60" "$(version_value ProductVersion)"
+check "ProductName" "Zelmora" "$(version_value ProductName)"
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed for $program"; exit 1; }
