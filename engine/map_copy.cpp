@@ -10,7 +10,12 @@ std::string MapSourcePath(const std::string& current_directory, const std::strin
 
 void CopyMapFile(const std::string& current_directory, const std::string& file_name,
                  const std::string& destination_path) {
-  platform::CopyFileReplacing(MapSourcePath(current_directory, file_name), destination_path);
+  const std::string maps_folder = MapSourcePath(current_directory, "");
+  if (platform::CopyFileReplacing(maps_folder + file_name, destination_path) ==
+      platform::CopyOutcome::SourceMissing)
+    // Where the system's code page reads the umlaut's byte as another letter, the
+    // game looks for that letter's name, but the pack's file keeps its own.
+    platform::CopyFileNamedInWindows1252(maps_folder, file_name, destination_path);
 }
 
 }  // namespace engine

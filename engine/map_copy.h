@@ -8,8 +8,11 @@ namespace engine {
 // current directory + "\Maps\" + file name, by plain concatenation.
 std::string MapSourcePath(const std::string& current_directory, const std::string& file_name);
 
-// Copies the source file over destination_path, replacing it. A failed copy is
-// silently passed over: a missing description file shows up when its title is read.
+// Copies the source file over destination_path, replacing it. A source not found
+// under its name in the system's code page is looked for under the same bytes read
+// as Windows-1252, the pack's own encoding; the destination name never changes.
+// A failed copy is silently passed over: a missing description file shows up when
+// its title is read.
 void CopyMapFile(const std::string& current_directory, const std::string& file_name,
                  const std::string& destination_path);
 

@@ -16,9 +16,19 @@ bool IsFolder(const std::string& path);
 // except at the root of a drive.
 std::string CurrentDirectory();
 
+enum class CopyOutcome { Ok, SourceMissing, Failed };
+
 // Copies a file, replacing an existing destination; never creates a folder.
-// Returns whether the copy succeeded.
-bool CopyFileReplacing(const std::string& source, const std::string& destination);
+// SourceMissing: no source file of that name; Failed: any other failure.
+CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination);
+
+// The same copy from folder + file_name, with file_name's bytes read as Windows-1252
+// instead of in the system's code page; folder and destination are read as usual.
+// SourceMissing when both readings name the same file (no other name to look for);
+// Failed when the destination cannot be named in the system's code page.
+// POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
+CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
+                                       const std::string& destination);
 
 enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 

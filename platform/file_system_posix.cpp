@@ -55,6 +55,33 @@ std::size_t WriteAll(int fd, const char* data, std::size_t count) {
   return done;
 }
 
+// Windows-1252's characters at 80 to 9F hex; 0 where it has none.
+constexpr char32_t kWindows1252From80[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The bytes read as Windows-1252, in UTF-8; false for a byte that code page leaves undefined.
+bool Windows1252ToUtf8(const std::string& bytes, std::string& utf8) {
+  utf8.clear();
+  for (const char byte : bytes) {
+    const unsigned char value = static_cast<unsigned char>(byte);
+    const char32_t code = value >= 0x80 && value < 0xA0 ? kWindows1252From80[value - 0x80] : value;
+    if (code == 0 && value != 0) return false;
+    if (code < 0x80) {
+      utf8 += static_cast<char>(code);
+    } else if (code < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (code >> 6));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xE0 | (code >> 12));
+      utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsFolder(const std::string& path) {
@@ -73,22 +100,31 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
-bool CopyFileReplacing(const std::string& source, const std::string& destination) {
+CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
   ScopedDescriptor in(::open(Native(source).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!in.IsOpen() || !IsRegularFile(in.Get())) return false;
+  if (!in.IsOpen()) return errno == ENOENT ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
+  if (!IsRegularFile(in.Get())) return CopyOutcome::Failed;
   ScopedDescriptor out(
       ::open(Native(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (!out.IsOpen()) return false;
+  if (!out.IsOpen()) return CopyOutcome::Failed;
   char chunk[65536];
   for (;;) {
     const ssize_t n = ::read(in.Get(), chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
+    if (n < 0) return CopyOutcome::Failed;
     if (n == 0) break;
     if (WriteAll(out.Get(), chunk, static_cast<std::size_t>(n)) != static_cast<std::size_t>(n))
-      return false;
+      return CopyOutcome::Failed;
   }
-  return out.Close();
+  return out.Close() ? CopyOutcome::Ok : CopyOutcome::Failed;
+}
+
+CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
+                                       const std::string& destination) {
+  std::string western_name;
+  if (!Windows1252ToUtf8(file_name, western_name)) return CopyOutcome::Failed;
+  if (western_name == file_name) return CopyOutcome::SourceMissing;
+  return CopyFileReplacing(folder + western_name, destination);
 }
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {

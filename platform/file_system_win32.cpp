@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string>
+
 #include "platform/file_system.h"
 #include "platform/write_limit.h"
 
@@ -39,6 +41,25 @@ HANDLE CreateTemporaryBeside(const std::string& target, std::string& temporary_p
   return INVALID_HANDLE_VALUE;
 }
 
+CopyOutcome CopyOutcomeOfError(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
+}
+
+constexpr UINT kWindows1252 = 1252;
+
+// The bytes read as text in code_page; false when they are not valid text there.
+bool Widen(const std::string& bytes, UINT code_page, std::wstring& wide) {
+  wide.clear();
+  if (bytes.empty()) return true;
+  const int size = static_cast<int>(bytes.size());
+  const int length =
+      MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return false;
+  wide.assign(static_cast<std::size_t>(length), L'\0');
+  return MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), size, &wide[0],
+                             length) == length;
+}
+
 }  // namespace
 
 bool IsFolder(const std::string& path) {
@@ -60,8 +81,27 @@ std::string CurrentDirectory() {
   }
 }
 
-bool CopyFileReplacing(const std::string& source, const std::string& destination) {
-  return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
+CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
+  if (CopyFileA(source.c_str(), destination.c_str(), FALSE)) return CopyOutcome::Ok;
+  return CopyOutcomeOfError(GetLastError());
+}
+
+CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
+                                       const std::string& destination) {
+  // The code page in which the ...A file calls read names.
+  const UINT system_code_page = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+  std::wstring western_name, system_name, wide_folder, wide_destination;
+  if (!Widen(file_name, kWindows1252, western_name)) return CopyOutcome::Failed;
+  if (Widen(file_name, system_code_page, system_name) && system_name == western_name)
+    return CopyOutcome::SourceMissing;
+  // A multi-byte code page may not form a name of these bytes at all; the
+  // destination is then left as a plain copy would have left it.
+  if (!Widen(folder, system_code_page, wide_folder) ||
+      !Widen(destination, system_code_page, wide_destination))
+    return CopyOutcome::Failed;
+  if (CopyFileW((wide_folder + western_name).c_str(), wide_destination.c_str(), FALSE))
+    return CopyOutcome::Ok;
+  return CopyOutcomeOfError(GetLastError());
 }
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {

@@ -8,7 +8,7 @@ deps="$top/build/deps"
 
 packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
           xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest clang
-          libclang-rt-14-dev dpkg-dev)
+          libclang-rt-14-dev dpkg-dev locales)
 
 missing_packages() {
   local p
@@ -22,6 +22,13 @@ if [ -n "$(missing_packages)" ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+fi
+
+# The tests run the wizard under a Russian locale too (ANSI code page 1251);
+# a fresh machine has only C.UTF-8 generated.
+if ! locale -a | grep -qix 'ru_RU.utf8'; then
+  [ "$(id -u)" = 0 ] || { echo "setup: locale ru_RU.UTF-8 missing and not root" >&2; exit 1; }
+  localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi
 
 # libjpeg-turbo for each Windows target: static, no SIMD, built once and kept under build/.

@@ -42,14 +42,40 @@ TEST(WholeFile, ReadOfMissingFileCannotOpen) {
             platform::ReadOutcome::CannotOpen);
 }
 
-TEST(CopyFileReplacing, CopiesAndReportsFailure) {
+TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
+  struct Case {
+    const char* source;
+    const char* destination;
+    platform::CopyOutcome outcome;
+    const char* destination_content;  // afterwards
+  };
+  const Case cases[] = {
+      {"a", "b", platform::CopyOutcome::Ok, "alpha"},
+      {"missing", "b", platform::CopyOutcome::SourceMissing, "older"},
+      {"a", "no\\b", platform::CopyOutcome::Failed, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.source) + " -> " + c.destination);
+    ScratchFolder scratch;
+    scratch.WriteFile("a", "alpha");
+    scratch.WriteFile("b", "older");
+    EXPECT_EQ(platform::CopyFileReplacing(scratch.At(c.source), scratch.At(c.destination)),
+              c.outcome);
+    if (c.destination_content != nullptr) {
+      EXPECT_EQ(scratch.ReadFile(c.destination), c.destination_content);
+    } else {
+      EXPECT_FALSE(scratch.Exists("no"));
+    }
+  }
+}
+
+TEST(CopyFileNamedInWindows1252, AnAsciiNameHasNoOtherReading) {
   ScratchFolder scratch;
-  scratch.WriteFile("a", "alpha");
-  EXPECT_TRUE(platform::CopyFileReplacing(scratch.At("a"), scratch.At("b")));
-  EXPECT_EQ(scratch.ReadFile("b"), "alpha");
-  EXPECT_FALSE(platform::CopyFileReplacing(scratch.At("missing"), scratch.At("b")));
-  EXPECT_EQ(scratch.ReadFile("b"), "alpha");
-  EXPECT_FALSE(platform::CopyFileReplacing(scratch.At("a"), scratch.At("no\\b")));
+  scratch.WriteFile("Game\\A.m3d", "older");
+  EXPECT_EQ(
+      platform::CopyFileNamedInWindows1252(scratch.At(""), "A.m3d", scratch.At("Game\\A.m3d")),
+      platform::CopyOutcome::SourceMissing);
+  EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "older");
 }
 
 class CurrentDirectoryRead : public testing::Test {

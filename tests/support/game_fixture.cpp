@@ -1,6 +1,9 @@
 #include "tests/support/game_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include "engine/map_catalogue.h"
+#include "tests/support/system_folders.h"
 
 GameFixture::GameFixture(Layout layout) {
   layout_prefix = layout == Layout::Run ? "\\Run" : "";
@@ -37,11 +40,13 @@ std::string GameFixture::MapTitle(int index) { return "Zelmora Field " + std::to
 
 void GameFixture::WriteMaps() const {
   const engine::MapCatalogue catalogue;
+  const auto write = [&](const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(WriteUnderWindows1252Name(scratch.At("Maps"), name, bytes)) << name;
+  };
   for (int index = 0; index <= engine::MapHighIndex; ++index) {
     const std::string base = engine::BaseName(catalogue.MapNames[index]);
-    scratch.WriteFile("Maps\\" + base + ".m3d", "map " + base);
-    scratch.WriteFile("Maps\\" + base + ".txt",
-                      "{Zelmora}{1.60}" + MapTitle(index) + ".\r\nA map of the pack.\r\n");
-    scratch.WriteFile("Maps\\" + base + ".jpg", "preview " + base);
+    write(base + ".m3d", "map " + base);
+    write(base + ".txt", "{Zelmora}{1.60}" + MapTitle(index) + ".\r\nA map of the pack.\r\n");
+    write(base + ".jpg", "preview " + base);
   }
 }

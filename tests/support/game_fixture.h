@@ -23,7 +23,8 @@ struct GameFixture {
   std::string ReadData(const std::string& under_data) const;
 
   // The pack's three files for every map: a map file, a description file whose
-  // first line carries the title MapTitle(index), and a preview picture.
+  // first line carries the title MapTitle(index), and a preview picture; named
+  // as the pack names them, in Windows-1252, whatever the system's code page.
   void WriteMaps() const;
   static std::string MapTitle(int index);
 

@@ -9,3 +9,15 @@ std::string TemporaryRoot();
 unsigned long ProcessId();
 // Names directly inside a folder, sorted, without "." and "..".
 std::vector<std::string> NamesIn(const std::string& folder);
+
+// Writes bytes to folder + "\" + name with name's bytes read as Windows-1252, the
+// pack's own encoding, whatever the system's code page (POSIX: the name in UTF-8,
+// as Linux holds the pack's files); the folder is read as usual. True on success.
+bool WriteUnderWindows1252Name(const std::string& folder, const std::string& name,
+                               const std::string& bytes);
+
+#ifdef _WIN32
+// Names directly inside a folder as the system holds them in Unicode, sorted,
+// one per line (under Wine, what the Linux names say in UTF-8).
+std::wstring WideNamesIn(const std::string& folder);
+#endif

@@ -1,9 +1,11 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
@@ -46,3 +48,21 @@ void RemoveTree(const std::string& path) {
 }
 
 bool ChangeDirectory(const std::string& path) { return ::chdir(Native(path).c_str()) == 0; }
+
+bool WriteUnderWindows1252Name(const std::string& folder, const std::string& name,
+                               const std::string& bytes) {
+  iconv_t convert = ::iconv_open("UTF-8", "WINDOWS-1252");
+  if (convert == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string in = name;
+  std::string utf8(name.size() * 3, '\0');
+  char* in_at = &in[0];
+  char* out_at = &utf8[0];
+  std::size_t in_left = in.size(), out_left = utf8.size();
+  const bool converted = ::iconv(convert, &in_at, &in_left, &out_at, &out_left) == 0;
+  ::iconv_close(convert);
+  if (!converted) return false;
+  utf8.resize(utf8.size() - out_left);
+  std::ofstream file(Native(folder) + "/" + utf8, std::ios::binary);
+  file << bytes;
+  return static_cast<bool>(file.flush());
+}

@@ -6,6 +6,47 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 
+namespace {
+
+std::wstring Widened(const std::string& bytes, UINT code_page) {
+  // Never more UTF-16 units than bytes.
+  std::wstring wide(bytes.size() + 1, L'\0');
+  const int length = MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                         &wide[0], static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  return wide;
+}
+
+std::vector<std::wstring> WideNames(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Wide, so that names the code page cannot spell (a pack file under code page
+// 1251) go too.
+void RemoveWideTree(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    for (const std::wstring& name : WideNames(path)) RemoveWideTree(path + L"\\" + name);
+    RemoveDirectoryW(path.c_str());
+  } else {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+  }
+}
+
+}  // namespace
+
 std::string TemporaryRoot() {
   char buffer[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathA(sizeof buffer, buffer);
@@ -30,16 +71,26 @@ std::vector<std::string> NamesIn(const std::string& folder) {
 
 bool CreateOneFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr); }
 
-void RemoveTree(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return;
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    for (const std::string& name : NamesIn(path)) RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
-  } else {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-  }
-}
+void RemoveTree(const std::string& path) { RemoveWideTree(Widened(path, CP_ACP)); }
 
 bool ChangeDirectory(const std::string& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
+
+bool WriteUnderWindows1252Name(const std::string& folder, const std::string& name,
+                               const std::string& bytes) {
+  const std::wstring path = Widened(folder, CP_ACP) + L"\\" + Widened(name, 1252);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+std::wstring WideNamesIn(const std::string& folder) {
+  std::wstring lines;
+  for (const std::wstring& name : WideNames(Widened(folder, CP_ACP))) lines += name + L"\n";
+  return lines;
+}

@@ -6,23 +6,9 @@
 #include "engine/map_catalogue.h"
 #include "engine/map_copy.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
-
-// Names in the folder as the system holds them in Unicode; under Wine these
-// are what the Linux file names carry in UTF-8.
-std::wstring WideNamesIn(const std::string& folder) {
-  std::wstring names;
-  WIN32_FIND_DATAW found;
-  std::wstring pattern(folder.begin(), folder.end());
-  HANDLE search = FindFirstFileW((pattern + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (found.cFileName[0] != L'.') names += std::wstring(found.cFileName) + L"\n";
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
 
 TEST(EightBitNames, UmlautMapFilesAreCopiedUnderTheirOwnName) {
   ASSERT_EQ(GetACP(), 1252u);

@@ -1,0 +1,80 @@
+// The wizard on a Russian system, ANSI code page 1251 (run under LANG=ru_RU.UTF-8):
+// byte FC is the letter U+044C there, while the pack names the umlaut map's
+// files in Windows-1252.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "tests/support/install_expectations.h"
+#include "tests/support/system_folders.h"
+#include "tests/ui/wizard_session.h"
+
+namespace {
+
+using namespace wizard;
+
+// The lines of a name listing that hold the umlaut map's stem, in either reading.
+std::wstring UmlautMapLines(const std::wstring& listing) {
+  std::wstring lines;
+  for (std::size_t at = 0; at < listing.size();) {
+    const std::size_t end = listing.find(L'\n', at);
+    const std::wstring line = listing.substr(at, end - at + 1);
+    if (line.compare(0, 6, L"Scharm") == 0) lines += line;
+    at = end + 1;
+  }
+  return lines;
+}
+
+std::string Utf8(const std::wstring& wide) {
+  std::string utf8(wide.size() * 3 + 1, '\0');
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr);
+  utf8.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+  return utf8;
+}
+
+TEST(RussianCodePage, FullInstallTakesThePackNamesAndWritesTheListsAsUnder1252) {
+  ASSERT_EQ(GetACP(), 1251u) << "runs under LANG=ru_RU.UTF-8, a locale tools/setup.sh generates";
+  WizardSession session;
+  ASSERT_EQ(UmlautMapLines(WideNamesIn(session.game.scratch.At("Maps"))),
+            L"Scharm\u00FCtzel2.jpg\nScharm\u00FCtzel2.m3d\nScharm\u00FCtzel2.txt\n");
+  session.Start();
+  WizardProcess& w = *session.wizard;
+  session.GoToDestination();
+  w.Click(Button3);
+  const bool finished =
+      WaitFor([&] { return w.FrontPanel() == TabControl4 || w.WaitForBox(0) != nullptr; }, 60000);
+  HWND box = w.WaitForBox(0);
+  ASSERT_EQ(box, nullptr) << w.BoxText(box);
+  ASSERT_TRUE(finished);
+  EXPECT_EQ(w.FrontPanel(), TabControl4);
+  int minimum = -1, maximum = -1, position = -1;
+  w.Progress(minimum, maximum, position);
+  EXPECT_EQ(position, 49999);
+
+  // Every list line keeps byte FC, as the game reads it in its own code page.
+  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), "#Campaign\r\n" + AllMissionBlocks());
+  EXPECT_EQ(session.game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
+            "CAMPAIGN_TXT Campaign\r\n" + AllBattleNameLines(false));
+  EXPECT_EQ(session.game.ReadData("Missions\\SingleMiss.txt"),
+            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+
+  // The 8-bit names, read in code page 1251 here, are the names the game opens.
+  for (int i = 0; i < 21; ++i) {
+    const std::string base = PackBaseName(i);
+    SCOPED_TRACE(base);
+    EXPECT_EQ(session.game.ReadData("Missions\\Skirmish\\" + base + ".m3d"), "map " + base);
+    EXPECT_EQ(session.game.ReadData("Missions\\Skirmish\\" + base + ".txt"),
+              "{Zelmora}{1.60}" + GameFixture::MapTitle(i) + ".\r\nA map of the pack.\r\n");
+    EXPECT_EQ(session.game.ReadData("Interf3\\maps\\skirmish\\" + base + ".jpg"),
+              "preview " + base);
+  }
+  const std::wstring skirmish = WideNamesIn(session.game.DataPath("Missions\\Skirmish"));
+  EXPECT_EQ(UmlautMapLines(skirmish), L"Scharm\u044Ctzel2.m3d\nScharm\u044Ctzel2.txt\n");
+  EXPECT_EQ(UmlautMapLines(WideNamesIn(session.game.DataPath("Interf3\\maps\\skirmish"))),
+            L"Scharm\u044Ctzel2.jpg\n");
+  std::printf("Data\\Missions\\Skirmish after the install:\n%s", Utf8(skirmish).c_str());
+}
+
+}  // namespace
