@@ -55,7 +55,9 @@ int ReportBrokenStart(const std::exception& failure) {
 int RunMessageLoop(wizard::TForm1& form) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (form.HandleKey(message)) continue;
+    bool taken = false;
+    app::Guarded([&] { taken = form.HandleKey(message); });
+    if (taken) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
