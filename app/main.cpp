@@ -52,10 +52,12 @@ int ReportBrokenStart(const std::exception& failure) {
   return 1;
 }
 
-int RunMessageLoop(HWND form) {
+int RunMessageLoop(wizard::TForm1& form) {
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageA(form, &message)) continue;
+    bool taken = false;
+    app::Guarded([&] { taken = form.HandleKey(message); });
+    if (taken) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -85,7 +87,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     }
     if (form) {
       form->Show(ShowCommandFor(show_command));
-      exit_code = RunMessageLoop(form->Handle());
+      exit_code = RunMessageLoop(*form);
     }
   } catch (const std::exception& failure) {
     exit_code = ReportBrokenStart(failure);

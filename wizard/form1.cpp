@@ -42,6 +42,27 @@ std::string TextResource(const char* name) {
 
 const ControlDesign& Design(ControlId id) { return kFormDesign[id]; }
 
+// The design's fixed colour, or the system's own while high contrast is on:
+// fixed black or gray vanishes on a dark high-contrast face.
+COLORREF Contrasting(COLORREF designed, int system_colour) {
+  HIGHCONTRASTA contrast = {};
+  contrast.cbSize = sizeof contrast;
+  const bool on = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                  (contrast.dwFlags & HCF_HIGHCONTRASTON);
+  return on ? GetSysColor(system_colour) : designed;
+}
+
+// A rich text box's characters in an explicit colour: automatic colour turns
+// gray while the box is disabled, and the design wants them black.
+void ColourTextBox(HWND box) {
+  SendMessageA(box, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+  CHARFORMATA format = {};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = Contrasting(kBlack, COLOR_BTNTEXT);
+  SendMessageA(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
@@ -177,8 +198,8 @@ HWND TForm1::CreateControl(ControlId id) {
       break;
     case ControlKind::RichText:
       SendMessageA(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
-      SendMessageA(control, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
       SetWindowTextA(control, TextResource(design.text).c_str());
+      ColourTextBox(control);
       break;
     case ControlKind::ProgressBar:
       SendMessageA(control, PBM_SETRANGE32, 0, 100);
@@ -225,6 +246,10 @@ LRESULT CALLBACK TForm1::WindowProcedure(HWND window, UINT message, WPARAM wpara
 LRESULT CALLBACK TForm1::PanelProcedure(HWND panel, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(panel, GWLP_USERDATA));
   switch (message) {
+    case WM_CLOSE:
+      // A rich edit or edit in dialog mode closes its parent on Escape; the
+      // default would destroy the page.
+      return 0;
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -260,6 +285,21 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // The quit request: the window stays as it is until the loop has ended.
       PostQuitMessage(0);
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) focus_when_inactive_ = GetFocus();
+      return DefWindowProcA(window_, message, wparam, lparam);
+    case WM_SETFOCUS:
+      // The focus belongs on the front page: back where it was, or its forward button.
+      if (focus_when_inactive_ != nullptr && IsChild(controls_[FrontPage()], focus_when_inactive_))
+        SetFocus(focus_when_inactive_);
+      else
+        FocusFrontPage();
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      ColourTextBox(controls_[WelcomeText]);
+      ColourTextBox(controls_[RichEdit2]);
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return 0;
     default:
       return DefWindowProcA(window_, message, wparam, lparam);
   }
@@ -267,11 +307,15 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 LRESULT TForm1::ControlColour(HDC dc, HWND control) {
   const int id = GetDlgCtrlID(control) - kFirstControlId;
+  if (id == Edit1) {
+    SetTextColor(dc, Contrasting(kBlack, COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
   const bool gray = id >= 0 && id < ControlCount &&
                     (Design(static_cast<ControlId>(id)).font == ControlFont::GroupGray ||
                      Design(static_cast<ControlId>(id)).font == ControlFont::Form);
-  SetTextColor(dc, gray ? kGray : kBlack);
-  if (id == Edit1) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  SetTextColor(dc, Contrasting(gray ? kGray : kBlack, COLOR_BTNTEXT));
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -304,6 +348,7 @@ void TForm1::ClickHandler(ControlId id) {
 void TForm1::BringToFront(ControlId panel) {
   SetWindowPos(controls_[panel], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(controls_[panel], nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  FocusFrontPage();
 }
 
 void TForm1::Close() { SendMessageA(window_, WM_CLOSE, 0, 0); }

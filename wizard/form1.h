@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/install_view.h"
 #include "wizard/control_ids.h"
@@ -26,6 +27,10 @@ class TForm1 : public engine::InstallView {
   HWND Handle() const { return window_; }
   // Shows the window centred on the desktop.
   void Show(int show_command);
+  // Takes the wizard's own keys before the focused control sees them: Tab and
+  // Shift+Tab walk the front page's tab stops, Enter presses its forward button
+  // or the focused button, Escape its Cancel. True when message was one of them.
+  bool HandleKey(const MSG& message);
 
   void FormCreate();
   void Button1Click();
@@ -55,6 +60,12 @@ class TForm1 : public engine::InstallView {
   LRESULT ControlColour(HDC dc, HWND control);
   HFONT FontFor(ControlId id) const;
   void BringToFront(ControlId panel);
+  ControlId FrontPage() const;
+  std::vector<HWND> TabStops(ControlId page) const;
+  void MoveFocus(bool backward);
+  void FocusFrontPage();
+  void PressEnter();
+  void Press(ControlId button);
   void AskToCancel();
   void Close();
 
@@ -64,6 +75,7 @@ class TForm1 : public engine::InstallView {
   Font form_font_, bold_font_, path_font_;
   Bitmap page_picture_;
   SIZE outer_size_ = {};
+  HWND focus_when_inactive_ = nullptr;
 };
 
 }  // namespace wizard

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -50,6 +51,47 @@ std::string TextOf(HWND window) {
                       SMTO_ABORTIFHUNG, 5000, &copied);
   return std::string(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
 }
+
+// The character that translating a key gives, for the keys that have one.
+WPARAM CharacterOf(WORD key) {
+  switch (key) {
+    case VK_TAB:
+      return '\t';
+    case VK_RETURN:
+      return '\r';
+    case VK_ESCAPE:
+      return 0x1B;
+    case VK_SPACE:
+      return ' ';
+    default:
+      return 0;
+  }
+}
+
+// Holds Shift in the keyboard state that this thread shares with the wizard's
+// for as long as it lives: posted keys do not change that state.
+class ShiftHeld {
+ public:
+  explicit ShiftHeld(DWORD thread) : thread_(thread) {
+    attached_ = AttachThreadInput(GetCurrentThreadId(), thread_, TRUE) != 0;
+    GetKeyboardState(saved_);
+    BYTE held[256];
+    CopyMemory(held, saved_, sizeof held);
+    held[VK_SHIFT] = held[VK_LSHIFT] = 0x80;
+    SetKeyboardState(held);
+  }
+  ~ShiftHeld() {
+    SetKeyboardState(saved_);
+    if (attached_) AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+  }
+  ShiftHeld(const ShiftHeld&) = delete;
+  ShiftHeld& operator=(const ShiftHeld&) = delete;
+
+ private:
+  DWORD thread_;
+  bool attached_;
+  BYTE saved_[256] = {};
+};
 
 }  // namespace
 
@@ -132,6 +174,87 @@ void WizardProcess::ClickAndWait(wizard::ControlId id) {
 }
 
 bool WizardProcess::IsEnabled(wizard::ControlId id) { return IsWindowEnabled(Control(id)) != 0; }
+
+DWORD WizardProcess::FormThread() { return GetWindowThreadProcessId(Form(), nullptr); }
+
+HWND WizardProcess::FocusedWindow() {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(FormThread(), &info)) return nullptr;
+  return info.hwndFocus != nullptr ? info.hwndFocus : info.hwndActive;
+}
+
+wizard::ControlId WizardProcess::Focused() {
+  HWND focus = FocusedWindow();
+  if (focus == nullptr || !IsChild(Form(), focus)) return wizard::ControlCount;
+  const int id = GetDlgCtrlID(focus) - wizard::kFirstControlId;
+  return id >= 0 && id < wizard::ControlCount ? static_cast<wizard::ControlId>(id)
+                                              : wizard::ControlCount;
+}
+
+void WizardProcess::PostKeys(HWND target, WORD key, int repeats) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  const LPARAM was_down = 1 << 30, going_up = static_cast<LPARAM>(0x80000000u);
+  const WPARAM character = CharacterOf(key);
+  for (int press = 0; press <= repeats; ++press) {
+    const LPARAM state = scan | 1 | (press > 0 ? was_down : 0);
+    PostMessageA(target, WM_KEYDOWN, key, state);
+    if (character != 0) PostMessageA(target, WM_CHAR, character, state);
+  }
+  PostMessageA(target, WM_KEYUP, key, scan | 1 | was_down | going_up);
+}
+
+void WizardProcess::PressKey(WORD key, bool shift) {
+  HWND marker = Control(wizard::Edit1);
+  HWND target = FocusedWindow();
+  std::unique_ptr<ShiftHeld> held;
+  if (shift) held = std::make_unique<ShiftHeld>(FormThread());
+  PostKeys(target != nullptr ? target : Form(), key, 0);
+  WaitBehind(marker);
+}
+
+void WizardProcess::HoldKey(WORD key) {
+  HWND marker = Control(wizard::Edit1);
+  HWND target = FocusedWindow();
+  PostKeys(target != nullptr ? target : Form(), key, 3);
+  WaitBehind(marker);
+}
+
+void WizardProcess::Settle() { WaitBehind(Control(wizard::Edit1)); }
+
+void WizardProcess::WaitBehind(HWND marker) {
+  // The path box's modified flag, which nothing in the wizard reads, set by a
+  // message posted behind the others: once it is set, they have been handled.
+  PostMessageA(marker, EM_SETMODIFY, TRUE, 0);
+  WaitFor(
+      [&] {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;
+        DWORD_PTR modified = 0;
+        SendMessageTimeoutA(marker, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 60000, &modified);
+        return modified != 0;
+      },
+      60000);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(marker, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+CHARFORMATA WizardProcess::CharFormat(wizard::ControlId id) {
+  HWND box = Control(id);
+  // The format travels through the wizard's own memory.
+  CHARFORMATA format = {};
+  format.cbSize = sizeof format;
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, &format, sizeof format, nullptr);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(box, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(box, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  ReadProcessMemory(process_.hProcess, remote, &format, sizeof format, nullptr);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  return format;
+}
 
 std::vector<wizard::ControlId> WizardProcess::PanelsTopFirst() {
   std::vector<wizard::ControlId> panels;

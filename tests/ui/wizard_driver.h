@@ -3,6 +3,8 @@
 // reads and sets control texts, clicks, answers its boxes and dialogs.
 
 #include <windows.h>
+// The rest build on windows.h.
+#include <richedit.h>
 
 #include <string>
 #include <vector>
@@ -29,6 +31,16 @@ class WizardProcess {
   // Clicks and waits until the handler has returned.
   void ClickAndWait(wizard::ControlId id);
   bool IsEnabled(wizard::ControlId id);
+  // The control that has the keyboard focus; ControlCount when it is none of them.
+  wizard::ControlId Focused();
+  // Presses and releases key on the focused window as the keyboard delivers it
+  // (key down, its character, key up), Shift held when shift is set, and waits
+  // until the wizard has taken all three.
+  void PressKey(WORD key, bool shift = false);
+  // Holds key down long enough for the keyboard to repeat it, then lets go.
+  void HoldKey(WORD key);
+  // Waits until the wizard has handled every message posted to it so far.
+  void Settle();
   // The panel on top of the stacking order, then the rest downwards.
   std::vector<wizard::ControlId> PanelsTopFirst();
   wizard::ControlId FrontPanel() { return PanelsTopFirst().front(); }
@@ -50,6 +62,9 @@ class WizardProcess {
   // Chooses folder in the open folder dialog and presses OK.
   void ChooseFolder(HWND dialog, const std::string& folder);
 
+  // The character format of all the text of a rich text box.
+  CHARFORMATA CharFormat(wizard::ControlId id);
+
   // Waits for the process to end; its exit code, or -1 on time-out.
   int WaitForExit(DWORD timeout_ms = 10000);
   // Waits until the wizard answers messages again (the handler has returned).
@@ -60,6 +75,10 @@ class WizardProcess {
 
  private:
   HWND FindTopWindow(const char* class_name);
+  DWORD FormThread();
+  HWND FocusedWindow();
+  void PostKeys(HWND target, WORD key, int repeats);
+  void WaitBehind(HWND marker);
   PROCESS_INFORMATION process_ = {};
   HWND form_ = nullptr;
 };
