@@ -13,6 +13,7 @@ class GdiObject {
   ~GdiObject() { Reset(); }
   GdiObject(const GdiObject&) = delete;
   GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
   GdiObject& operator=(GdiObject&& other) noexcept {
     Reset();
     handle_ = other.handle_;
@@ -32,7 +33,9 @@ class GdiObject {
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 
-// "MS Sans Serif" of the given character height in pixels.
-HFONT CreateSansSerif(int height, bool bold);
+// "MS Sans Serif" of the given character height in design pixels, scaled to
+// dpi. Above 96 dpi its outline cut "Microsoft Sans Serif" where the system has
+// it, since the bitmap face comes in a few sizes only.
+HFONT CreateSansSerif(int design_height, bool bold, int dpi);
 
 }  // namespace wizard
