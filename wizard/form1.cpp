@@ -75,6 +75,7 @@ TForm1::TForm1() {
   LayOut(app::WindowDpi(window_));
   SetWindowPos(window_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitFrameToContent();
   app::Guarded([this] { FormCreate(); });
 }
 
@@ -201,9 +202,23 @@ void TForm1::LayOut(int dpi) {
     SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  RECT frame = {0, 0, scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
+  client_size_ = {scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
+  RECT frame = {0, 0, client_size_.cx, client_size_.cy};
   app::AdjustFrameForDpi(frame, kFormStyle, kFormExStyle, dpi);
   outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm1::FitFrameToContent() {
+  // The frame of a DPI is not always the one the system draws (Wine keeps its
+  // own): make up the difference so that the client area holds one page.
+  RECT client = {}, frame = {};
+  if (IsIconic(window_) || !GetClientRect(window_, &client) || !GetWindowRect(window_, &frame))
+    return;
+  const int wider = client_size_.cx - client.right, higher = client_size_.cy - client.bottom;
+  outer_size_ = {frame.right - frame.left + wider, frame.bottom - frame.top + higher};
+  if (wider != 0 || higher != 0)
+    SetWindowPos(window_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT TForm1::LabelRect(ControlId id, const RECT& design_place) const {
@@ -298,6 +313,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       SetWindowPos(window_, nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+      FitFrameToContent();
       return 0;
     }
     case WM_CLOSE:

@@ -55,6 +55,8 @@ class TForm1 : public engine::InstallView {
   // pictures, all from the design scaled to dpi.
   void LayOut(int dpi);
   RECT LabelRect(ControlId id, const RECT& design_place) const;
+  // Resizes the window where its frame leaves the client area other than one page.
+  void FitFrameToContent();
   void ClickHandler(ControlId id);
   LRESULT ControlColour(HDC dc, HWND control);
   HFONT FontFor(ControlId id) const;
@@ -67,7 +69,8 @@ class TForm1 : public engine::InstallView {
   WNDPROC panel_default_procedure_ = nullptr;
   Font form_font_, bold_font_, path_font_;
   Bitmap page_picture_;
-  SIZE outer_size_ = {};  // the window's size at its DPI
+  SIZE client_size_ = {};  // one page at the window's DPI
+  SIZE outer_size_ = {};   // the window's size around it
 };
 
 }  // namespace wizard

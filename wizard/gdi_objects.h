@@ -34,8 +34,9 @@ using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 
 // "MS Sans Serif" of the given character height in design pixels, scaled to
-// dpi. Above 96 dpi its outline cut "Microsoft Sans Serif" where the system has
-// it, since the bitmap face comes in a few sizes only.
+// dpi. Above 96 dpi an outline face (its own outline cut "Microsoft Sans
+// Serif", else "Tahoma"), since the bitmap face comes in a few sizes only and
+// is stretched blockily beyond them.
 HFONT CreateSansSerif(int design_height, bool bold, int dpi);
 
 }  // namespace wizard
