@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/application_window.h"
+#include "app/display_scale.h"
 #include "app/error_handler.h"
 #include "app/title.h"
 
@@ -108,11 +109,17 @@ constexpr int kNoticeButtonHeight = 23;
 
 struct NoticeState {
   const std::string* text;
-  HFONT font;
+  HFONT font;  // made for the monitor the dialog opens on
 };
 
-void LayOutNotice(HWND dialog, const NoticeState& state) {
+void LayOutNotice(HWND dialog, NoticeState& state) {
   SetWindowTextA(dialog, ApplicationTitle().c_str());
+  // Margins and button are design pixels at 96 dpi, scaled like the font.
+  const DisplayScale scale(WindowDpi(dialog));
+  const int margin = scale.Pixels(kNoticeMargin);
+  const int button_width = scale.Pixels(kNoticeButtonWidth);
+  const int button_height = scale.Pixels(kNoticeButtonHeight);
+  state.font = CreateMessageFont(scale.Dpi());
   RECT text_rect = {0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
   HDC dc = GetDC(dialog);
   HGDIOBJ previous = SelectObject(dc, state.font);
@@ -123,22 +130,22 @@ void LayOutNotice(HWND dialog, const NoticeState& state) {
 
   const int text_width = text_rect.right;
   const int text_height = text_rect.bottom;
-  const int client_width = std::max(text_width, kNoticeButtonWidth) + 2 * kNoticeMargin;
-  const int client_height = 3 * kNoticeMargin + text_height + kNoticeButtonHeight;
+  const int client_width = std::max(text_width, button_width) + 2 * margin;
+  const int client_height = 3 * margin + text_height + button_height;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  HWND label = CreateWindowExA(
-      0, "STATIC", state.text->c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-      kNoticeMargin, kNoticeMargin, text_width, text_height, dialog, nullptr, instance, nullptr);
-  HWND button = CreateWindowExA(
-      0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-      (client_width - kNoticeButtonWidth) / 2, 2 * kNoticeMargin + text_height, kNoticeButtonWidth,
-      kNoticeButtonHeight, dialog, reinterpret_cast<HMENU>(IDOK), instance, nullptr);
+  HWND label = CreateWindowExA(0, "STATIC", state.text->c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, margin, margin,
+                               text_width, text_height, dialog, nullptr, instance, nullptr);
+  HWND button =
+      CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                      (client_width - button_width) / 2, 2 * margin + text_height, button_width,
+                      button_height, dialog, reinterpret_cast<HMENU>(IDOK), instance, nullptr);
   SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
   SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
 
   RECT frame = {0, 0, client_width, client_height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
+  AdjustFrameForDpi(frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)), scale.Dpi());
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   SetWindowPos(dialog, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
@@ -149,7 +156,7 @@ void LayOutNotice(HWND dialog, const NoticeState& state) {
 INT_PTR CALLBACK NoticeProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      Guarded([&] { LayOutNotice(dialog, *reinterpret_cast<const NoticeState*>(lparam)); });
+      Guarded([&] { LayOutNotice(dialog, *reinterpret_cast<NoticeState*>(lparam)); });
       return FALSE;  // the focus is set already
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(dialog, LOWORD(wparam));
@@ -170,17 +177,14 @@ struct NoticeTemplate {
 void ShowNotice(const std::string& text) {
   ActivationKept activation;
   ThreadWindowsDisabled disabled;
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  NoticeState state = {&text, CreateFontIndirectA(&metrics.lfMessageFont)};
+  NoticeState state = {&text, nullptr};
 
   alignas(4) NoticeTemplate dialog_template = {};
   dialog_template.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   dialog_template.header.dwExtendedStyle = WS_EX_DLGMODALFRAME;
   DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialog_template.header, ApplicationWindow(),
                           NoticeProcedure, reinterpret_cast<LPARAM>(&state));
-  DeleteObject(state.font);
+  if (state.font != nullptr) DeleteObject(state.font);
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@ add_library(zelmora_app STATIC
   app/error_handler.cpp
   app/message_services.cpp
   app/system_libraries.cpp
+  app/display_scale.cpp
   app/title.cpp
   wizard/form1.cpp
   wizard/form1_keys.cpp
@@ -19,6 +20,7 @@ add_library(zelmora_app STATIC
   wizard/game_folder_registry.cpp
   wizard/gdi_objects.cpp
   wizard/page_picture.cpp
+  wizard/picture_resampling.cpp
   wizard/resource_bytes.cpp
   wizard/select_folder.cpp
 )
@@ -30,13 +32,15 @@ zelmora_warnings(zelmora_app)
 # The artwork is kept as SVG and rendered at build time.
 set(ZELMORA_ARTWORK "${CMAKE_BINARY_DIR}/artwork")
 set(ZELMORA_RESOURCES "${CMAKE_SOURCE_DIR}/wizard/resources")
+set(ZELMORA_PICTURES "${ZELMORA_ARTWORK}/page_picture_100.jpg" "${ZELMORA_ARTWORK}/page_picture_125.jpg"
+    "${ZELMORA_ARTWORK}/page_picture_150.jpg" "${ZELMORA_ARTWORK}/page_picture_200.jpg")
 add_custom_command(
-  OUTPUT "${ZELMORA_ARTWORK}/page_picture.jpg" "${ZELMORA_ARTWORK}/setup.ico"
+  OUTPUT ${ZELMORA_PICTURES} "${ZELMORA_ARTWORK}/setup.ico"
   COMMAND "${CMAKE_SOURCE_DIR}/tools/render-artwork.sh" "${ZELMORA_RESOURCES}/page_picture.svg"
           "${ZELMORA_ARTWORK}"
   DEPENDS "${ZELMORA_RESOURCES}/page_picture.svg" "${CMAKE_SOURCE_DIR}/tools/render-artwork.sh"
   COMMENT "Rendering the page picture and the program icon")
-add_custom_target(zelmora_artwork DEPENDS "${ZELMORA_ARTWORK}/page_picture.jpg")
+add_custom_target(zelmora_artwork DEPENDS ${ZELMORA_PICTURES} "${ZELMORA_ARTWORK}/setup.ico")
 
 # Windows refuses to start a program whose manifest names another architecture.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -48,7 +52,7 @@ set(ZELMORA_GENERATED "${CMAKE_BINARY_DIR}/generated")
 configure_file("${ZELMORA_RESOURCES}/setup.manifest.in" "${ZELMORA_GENERATED}/setup.manifest" @ONLY)
 
 set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DEPENDS
-  "${ZELMORA_ARTWORK}/page_picture.jpg;${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_GENERATED}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
+  "${ZELMORA_PICTURES};${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_GENERATED}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
 
 function(zelmora_setup_program target)
   add_executable(${target} WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/application_window.h"
+#include "app/display_scale.h"
 #include "app/error_handler.h"
 #include "app/message_services.h"
 #include "engine/install_sequence.h"
@@ -72,11 +73,7 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-TForm1::TForm1()
-    : form_font_(CreateSansSerif(11, false)),
-      bold_font_(CreateSansSerif(16, true)),
-      path_font_(CreateSansSerif(7, false)),
-      page_picture_(DecodePagePicture("PAGE_PICTURE")) {
+TForm1::TForm1() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class = {};
   window_class.lpfnWndProc = WindowProcedure;
@@ -87,15 +84,19 @@ TForm1::TForm1()
   window_class.lpszClassName = kFormClass;
   RegisterClassA(&window_class);
 
+  // Created at the design's place, the window learns the DPI of its monitor
+  // and is then laid out for it.
   RECT frame = {0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-  outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
-  window_ =
-      CreateWindowExA(kFormExStyle, kFormClass, kFormCaption, kFormStyle, 336, 116, outer_size_.cx,
-                      outer_size_.cy, app::ApplicationWindow(), nullptr, instance, this);
+  window_ = CreateWindowExA(kFormExStyle, kFormClass, kFormCaption, kFormStyle, 336, 116,
+                            frame.right - frame.left, frame.bottom - frame.top,
+                            app::ApplicationWindow(), nullptr, instance, this);
   if (window_ == nullptr) Fail("The wizard window cannot be created", "");
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.Get()), FALSE);
   CreateControls();
+  LayOut(app::WindowDpi(window_));
+  SetWindowPos(window_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitFrameToContent();
   app::Guarded([this] { FormCreate(); });
 }
 
@@ -128,7 +129,6 @@ HWND TForm1::CreateControl(ControlId id) {
   DWORD style = WS_CHILD | WS_VISIBLE | (design.enabled ? 0 : WS_DISABLED);
   DWORD ex_style = 0;
   const char* text = design.text;
-  int width = design.width, height = design.height;
   HWND parent = design.kind == ControlKind::Panel ? window_ : controls_[design.parent];
   switch (design.kind) {
     case ControlKind::Panel:
@@ -147,19 +147,9 @@ HWND TForm1::CreateControl(ControlId id) {
       ex_style = WS_EX_CLIENTEDGE;
       text = "";
       break;
-    case ControlKind::Label: {
+    case ControlKind::Label:
       style |= SS_LEFT | SS_NOPREFIX;
-      // Labels size themselves to their one-line text.
-      HDC dc = GetDC(window_);
-      HGDIOBJ previous = SelectObject(dc, FontFor(id));
-      SIZE extent = {};
-      GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-      SelectObject(dc, previous);
-      ReleaseDC(window_, dc);
-      width = extent.cx;
-      height = extent.cy;
       break;
-    }
     case ControlKind::Separator:
       // A caption-less frame this flat is a thin etched line above the buttons.
       style |= SS_ETCHEDFRAME;
@@ -178,12 +168,12 @@ HWND TForm1::CreateControl(ControlId id) {
       style |= PBS_SMOOTH;
       break;
   }
+  // Placed and sized by LayOut.
   HWND control =
-      CreateWindowExA(ex_style, window_class, text, style, design.left, design.top, width, height,
-                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
+      CreateWindowExA(ex_style, window_class, text, style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
                       GetModuleHandleA(nullptr), nullptr);
   if (control == nullptr) Fail("The wizard's control %s cannot be created", window_class);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(id)), FALSE);
 
   switch (design.kind) {
     case ControlKind::Panel:
@@ -191,10 +181,6 @@ HWND TForm1::CreateControl(ControlId id) {
       SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
       panel_default_procedure_ = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProcedure)));
-      break;
-    case ControlKind::Picture:
-      SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
-                   reinterpret_cast<LPARAM>(page_picture_.Get()));
       break;
     case ControlKind::RichText:
       SendMessageA(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
@@ -208,6 +194,69 @@ HWND TForm1::CreateControl(ControlId id) {
       break;
   }
   return control;
+}
+
+void TForm1::LayOut(int dpi) {
+  const app::DisplayScale scale(dpi);
+  // The controls take the new fonts and picture before the old ones go.
+  Font form_font(CreateSansSerif(11, false, dpi));
+  Font bold_font(CreateSansSerif(16, true, dpi));
+  Font path_font(CreateSansSerif(7, false, dpi));
+  const ControlDesign& image = Design(Image1);
+  const RECT picture_place = scale.Rect(image.left, image.top, image.width, image.height);
+  Bitmap page_picture(PagePicture(picture_place.right - picture_place.left,
+                                  picture_place.bottom - picture_place.top));
+  std::swap(form_font_, form_font);
+  std::swap(bold_font_, bold_font);
+  std::swap(path_font_, path_font);
+  std::swap(page_picture_, page_picture);
+
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.Get()), FALSE);
+  for (const ControlDesign& design : kFormDesign) {
+    HWND control = controls_[design.id];
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design.id)), TRUE);
+    if (design.kind == ControlKind::Picture)
+      SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
+                   reinterpret_cast<LPARAM>(page_picture_.Get()));
+    RECT place = scale.Rect(design.left, design.top, design.width, design.height);
+    if (design.kind == ControlKind::Label) place = LabelRect(design.id, place);
+    SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  client_size_ = {scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
+  RECT frame = {0, 0, client_size_.cx, client_size_.cy};
+  app::AdjustFrameForDpi(frame, kFormStyle, kFormExStyle, dpi);
+  outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm1::FitFrameToContent() {
+  // The frame of a DPI is not always the one the system draws (Wine keeps its
+  // own): make up the difference so that the client area holds one page.
+  RECT client = {}, frame = {};
+  if (IsIconic(window_) || !GetClientRect(window_, &client) || !GetWindowRect(window_, &frame))
+    return;
+  const int wider = client_size_.cx - client.right, higher = client_size_.cy - client.bottom;
+  outer_size_ = {frame.right - frame.left + wider, frame.bottom - frame.top + higher};
+  if (wider != 0 || higher != 0)
+    SetWindowPos(window_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT TForm1::LabelRect(ControlId id, const RECT& design_place) const {
+  // Labels size themselves to their one-line text, measured as the label
+  // draws it: in its own font, on its own device context.
+  HWND label = controls_[id];
+  HDC dc = GetDC(label);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  const std::string text = WindowText(label);
+  RECT extent = {};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+  SelectObject(dc, previous);
+  ReleaseDC(label, dc);
+  return {design_place.left, design_place.top, design_place.left + extent.right,
+          design_place.top + extent.bottom};
 }
 
 HFONT TForm1::FontFor(ControlId id) const {
@@ -279,6 +328,17 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         limits->ptMinTrackSize = {outer_size_.cx, outer_size_.cy};
         limits->ptMaxTrackSize = limits->ptMinTrackSize;
       }
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: the same controls, laid out anew,
+      // so the page in front, the path and the bar stay as they were.
+      LayOut(HIWORD(wparam));
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      FitFrameToContent();
       return 0;
     }
     case WM_CLOSE:

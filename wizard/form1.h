@@ -56,6 +56,12 @@ class TForm1 : public engine::InstallView {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls();
   HWND CreateControl(ControlId id);
+  // Places every control, sizes the labels and the window, and sets fonts and
+  // pictures, all from the design scaled to dpi.
+  void LayOut(int dpi);
+  RECT LabelRect(ControlId id, const RECT& design_place) const;
+  // Resizes the window where its frame leaves the client area other than one page.
+  void FitFrameToContent();
   void ClickHandler(ControlId id);
   LRESULT ControlColour(HDC dc, HWND control);
   HFONT FontFor(ControlId id) const;
@@ -74,7 +80,8 @@ class TForm1 : public engine::InstallView {
   WNDPROC panel_default_procedure_ = nullptr;
   Font form_font_, bold_font_, path_font_;
   Bitmap page_picture_;
-  SIZE outer_size_ = {};
+  SIZE client_size_ = {};  // one page at the window's DPI
+  SIZE outer_size_ = {};   // the window's size around it
   HWND focus_when_inactive_ = nullptr;
 };
 

@@ -13,6 +13,7 @@ class GdiObject {
   ~GdiObject() { Reset(); }
   GdiObject(const GdiObject&) = delete;
   GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
   GdiObject& operator=(GdiObject&& other) noexcept {
     Reset();
     handle_ = other.handle_;
@@ -32,7 +33,10 @@ class GdiObject {
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 
-// "MS Sans Serif" of the given character height in pixels.
-HFONT CreateSansSerif(int height, bool bold);
+// "MS Sans Serif" of the given character height in design pixels, scaled to
+// dpi. Above 96 dpi an outline face (its own outline cut "Microsoft Sans
+// Serif", else "Tahoma"), since the bitmap face comes in a few sizes only and
+// is stretched blockily beyond them.
+HFONT CreateSansSerif(int design_height, bool bold, int dpi);
 
 }  // namespace wizard

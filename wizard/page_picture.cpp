@@ -1,10 +1,12 @@
 #include "wizard/page_picture.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <string>
 
 #include "listfiles/failure.h"
+#include "wizard/picture_resampling.h"
 #include "wizard/resource_bytes.h"
 
 extern "C" {
@@ -28,18 +30,16 @@ void EscapeDecoder(j_common_ptr info) {
   std::longjmp(errors->escape, 1);
 }
 
-}  // namespace
-
-HBITMAP DecodePagePicture(const char* name) {
+// The JPEG resource named name as rows of blue, green, red bytes.
+PixelRows DecodeJpeg(const char* name) {
   const std::string jpeg = ResourceBytes(name);
   jpeg_decompress_struct info = {};
   DecoderErrors errors = {};
   info.err = jpeg_std_error(&errors.manager);
   errors.manager.error_exit = EscapeDecoder;
-  HBITMAP volatile bitmap = nullptr;  // read again after a longjmp
+  PixelRows pixels;
   if (setjmp(errors.escape) != 0) {
     jpeg_destroy_decompress(&info);
-    if (bitmap != nullptr) DeleteObject(bitmap);
     Fail("The page picture cannot be decoded: %s", errors.message);
   }
   jpeg_create_decompress(&info);
@@ -48,27 +48,38 @@ HBITMAP DecodePagePicture(const char* name) {
   jpeg_read_header(&info, TRUE);
   info.out_color_space = JCS_EXT_BGR;  // the byte order of a Windows DIB
   jpeg_start_decompress(&info);
-
-  BITMAPINFO header = {};
-  header.bmiHeader.biSize = sizeof header.bmiHeader;
-  header.bmiHeader.biWidth = static_cast<LONG>(info.output_width);
-  header.bmiHeader.biHeight = -static_cast<LONG>(info.output_height);  // top row first
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 24;
-  header.bmiHeader.biCompression = BI_RGB;
-  void* pixels = nullptr;
-  bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &pixels, nullptr, 0);
-  if (bitmap == nullptr) {
-    jpeg_destroy_decompress(&info);
-    Fail("The page picture cannot be shown", "");
-  }
-  const std::size_t stride = (info.output_width * 3 + 3) & ~static_cast<std::size_t>(3);
+  pixels.width = static_cast<int>(info.output_width);
+  pixels.height = static_cast<int>(info.output_height);
+  pixels.bytes.resize(static_cast<std::size_t>(pixels.Stride()) * pixels.height);
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = static_cast<JSAMPROW>(pixels) + stride * info.output_scanline;
+    JSAMPROW row =
+        pixels.bytes.data() + static_cast<std::size_t>(pixels.Stride()) * info.output_scanline;
     jpeg_read_scanlines(&info, &row, 1);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
+  return pixels;
+}
+
+}  // namespace
+
+HBITMAP PagePicture(int width, int height) {
+  const PictureRendering& rendering = RenderingFor(width, height);
+  PixelRows pixels = DecodeJpeg(rendering.resource);
+  if (pixels.width != width || pixels.height != height)
+    pixels = ResamplePixels(pixels, width, height);
+
+  BITMAPINFO header = {};
+  header.bmiHeader.biSize = sizeof header.bmiHeader;
+  header.bmiHeader.biWidth = pixels.width;
+  header.bmiHeader.biHeight = -pixels.height;  // top row first
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 24;
+  header.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr) Fail("The page picture cannot be shown", "");
+  std::copy(pixels.bytes.begin(), pixels.bytes.end(), static_cast<unsigned char*>(bits));
   return bitmap;
 }
 

@@ -365,34 +365,84 @@ void WizardProcess::WaitIdle() {
   SendMessageTimeoutA(Form(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
+namespace {
+
+// The screen's pixels in rect, bottom row first, rows of 3 bytes padded to 4.
+struct ScreenPixels {
+  int width, height;
+  DWORD stride;
+  std::vector<unsigned char> bytes;
+  BITMAPINFOHEADER header;
+};
+
+ScreenPixels CaptureScreen(const RECT& rect) {
+  ScreenPixels shot = {rect.right - rect.left, rect.bottom - rect.top, 0, {}, {}};
+  shot.stride = (static_cast<DWORD>(shot.width) * 3 + 3) & ~3u;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, shot.width, shot.height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, shot.width, shot.height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, previous);
+  const auto* begin = static_cast<const unsigned char*>(pixels);
+  shot.bytes.assign(begin, begin + shot.stride * static_cast<DWORD>(shot.height));
+  shot.header = info.bmiHeader;
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+
+}  // namespace
+
 void WizardProcess::SaveScreenshot(const std::string& path) {
   WaitIdle();
   // Paint whatever is still pending before the picture is taken.
   RedrawWindow(Form(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   WaitIdle();
-  const RECT frame = FormWindowRect();
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* pixels = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-  SelectObject(memory, previous);
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD image_size = stride * static_cast<DWORD>(height);
+  const ScreenPixels shot = CaptureScreen(FormWindowRect());
   BITMAPFILEHEADER file = {};
   file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + image_size;
+  file.bfOffBits = sizeof file + sizeof shot.header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(shot.bytes.size());
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(pixels), image_size);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  out.write(reinterpret_cast<const char*>(&shot.header), sizeof shot.header);
+  out.write(reinterpret_cast<const char*>(shot.bytes.data()),
+            static_cast<std::streamsize>(shot.bytes.size()));
+}
+
+RECT WizardProcess::InkBounds(wizard::ControlId id) {
+  WaitIdle();
+  RedrawWindow(Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  WaitIdle();
+  RECT place = {};
+  GetWindowRect(Control(id), &place);
+  const ScreenPixels shot = CaptureScreen(place);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const unsigned char background[3] = {GetBValue(face), GetGValue(face), GetRValue(face)};
+  RECT ink = {shot.width, shot.height, 0, 0};
+  for (int row = 0; row < shot.height; ++row) {
+    const int y = shot.height - 1 - row;  // bottom row first
+    for (int x = 0; x < shot.width; ++x) {
+      if (std::equal(background, background + 3, &shot.bytes[shot.stride * row + x * 3])) continue;
+      ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+             std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+    }
+  }
+  return ink.right > 0 ? ink : RECT{0, 0, 0, 0};
+}
+
+void WizardProcess::SendWithRect(UINT message, WPARAM wparam, const RECT& rect) {
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(Form(), message, wparam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 60000,
+                      &result);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }

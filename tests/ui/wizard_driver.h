@@ -72,6 +72,12 @@ class WizardProcess {
 
   // Writes a picture of the wizard window as a BMP file.
   void SaveScreenshot(const std::string& path);
+  // Where a shown control draws, relative to its top left corner: the bounds
+  // of its pixels that are not of the button-face colour (empty if none).
+  RECT InkBounds(wizard::ControlId id);
+  // Sends the message with lparam pointing at a copy of rect in the wizard's
+  // own memory; returns when it is handled.
+  void SendWithRect(UINT message, WPARAM wparam, const RECT& rect);
 
  private:
   HWND FindTopWindow(const char* class_name);
