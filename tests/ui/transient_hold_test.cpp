@@ -59,7 +59,11 @@ TEST(TransientHold, InstallWaitsOutAHoldAfterEverySave) {
   ListHolder holder(session.game.DataPath(kBattleNames), 200, ready);
   ASSERT_TRUE(WaitFor([&] { return LinesIn(ready) > 0; }, 10000));
   w.Click(Button3);
-  ASSERT_TRUE(WaitFor([&] { return w.FrontPanel() == TabControl4; }, 60000));
+  HWND box = nullptr;
+  WaitFor([&] { return w.FrontPanel() == TabControl4 || (box = w.WaitForBox(0)) != nullptr; },
+          60000);
+  ASSERT_EQ(box, nullptr) << "the install stopped: " << w.BoxText(box);
+  ASSERT_EQ(w.FrontPanel(), TabControl4);
   // Each of the 21 saves replaced the file and drew a hold; the line "watching" comes first.
   EXPECT_GE(LinesIn(ready), 1 + 20);
   EXPECT_EQ(session.game.ReadData(kBattleNames),
