@@ -1,4 +1,6 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/temporary_name.h"
 #include "platform/write_limit.h"
 
 namespace platform {
@@ -80,6 +83,24 @@ bool Windows1252ToUtf8(const std::string& bytes, std::string& utf8) {
     }
   }
   return true;
+}
+
+// Removes the temporaries of target that a run ended between creating and
+// moving them left behind. A temporary in use carries its writer's lock (see
+// WriteWholeFile) and is kept.
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::string folder = detail::FolderOf(target);
+  const std::string list_name = detail::FileNameOf(target);
+  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (listing == nullptr) return;
+  while (const dirent* entry = ::readdir(listing)) {
+    if (!detail::IsTemporaryName(list_name, entry->d_name)) continue;
+    const std::string stale = folder + entry->d_name;
+    ScopedDescriptor file(::open(stale.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.IsOpen() && IsRegularFile(file.Get()) && ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0)
+      ::unlink(stale.c_str());
+  }
+  ::closedir(listing);
 }
 
 }  // namespace
@@ -158,19 +179,24 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
     return outcome;
   };
 
+  RemoveStaleTemporaries(target);
+
   std::string temporary_path;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary_path = target + ".~zs" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+    temporary_path = detail::TemporaryPath(target, static_cast<unsigned long>(::getpid()), attempt);
     fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0 && errno != EEXIST) break;
   }
   ScopedDescriptor temporary(fd);
   if (!temporary.IsOpen()) return give_up(std::string(), WriteOutcome::CannotCreate);
+  // Held locked until it is in place, so that another run's clean-up leaves it alone.
+  if (::flock(temporary.Get(), LOCK_EX | LOCK_NB) != 0)
+    return give_up(temporary_path, WriteOutcome::CannotCreate);
 
   const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
   if (WriteAll(temporary.Get(), bytes.data(), allowed) != bytes.size() ||
-      ::fsync(temporary.Get()) != 0 || !temporary.Close())
+      ::fsync(temporary.Get()) != 0)
     return give_up(temporary_path, WriteOutcome::ShortWrite);
   if (::rename(temporary_path.c_str(), target.c_str()) != 0)
     return give_up(temporary_path, WriteOutcome::CannotCreate);

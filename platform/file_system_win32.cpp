@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/temporary_name.h"
 #include "platform/write_limit.h"
 
 namespace platform {
@@ -29,13 +30,37 @@ class ScopedFile {
 // A 32-bit process cannot hold a list file anywhere near this size anyway.
 constexpr DWORD kLargestReadableFile = 512u * 1024u * 1024u;
 
-// A fresh file beside the target for the new content; empty handle if none can be made.
+// Virus scanners and the search indexer open a file for a moment right after
+// it is written or renamed. An attempt that meets such a hold is made again,
+// with growing pauses, for about a second in all; any other failure ends it at
+// once. attempt returns whether it succeeded and leaves the system's error code
+// set when it did not. A hold shows as a sharing violation on opening, and as
+// access denied on replacing a file that is open (which the open for saving
+// has just shown we are otherwise allowed to do).
+template <typename Attempt>
+bool RetryWhileHeld(Attempt attempt, DWORD other_sign_of_a_hold = ERROR_SHARING_VIOLATION) {
+  constexpr DWORD kPatience = 1000;
+  DWORD waited = 0;
+  for (DWORD pause = 10;; pause *= 2) {
+    if (attempt()) return true;
+    const DWORD error = GetLastError();
+    if ((error != ERROR_SHARING_VIOLATION && error != other_sign_of_a_hold) || waited >= kPatience)
+      return false;
+    const DWORD step = pause < kPatience - waited ? pause : kPatience - waited;
+    Sleep(step);
+    waited += step;
+  }
+}
+
+// A fresh file beside the target for the new content; empty handle if none can
+// be made. Others may delete or rename it, so that it can be moved over the
+// target while it is still held open: another run's clean-up then sees it held
+// and leaves it alone.
 HANDLE CreateTemporaryBeside(const std::string& target, std::string& temporary_path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary_path =
-        target + ".~zs" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(attempt);
-    HANDLE file = CreateFileA(temporary_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    temporary_path = detail::TemporaryPath(target, GetCurrentProcessId(), attempt);
+    HANDLE file = CreateFileA(temporary_path.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
@@ -58,6 +83,26 @@ bool Widen(const std::string& bytes, UINT code_page, std::wstring& wide) {
   wide.assign(static_cast<std::size_t>(length), L'\0');
   return MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), size, &wide[0],
                              length) == length;
+}
+
+// Removes the temporaries of target that a run ended between creating and
+// moving them left behind. Deleting on close with no sharing succeeds only
+// while nobody else holds the file, so a temporary in use is kept.
+void RemoveStaleTemporaries(const std::string& target) {
+  const std::string folder = detail::FolderOf(target);
+  const std::string list_name = detail::FileNameOf(target);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((target + ".~zs*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+        !detail::IsTemporaryName(list_name, found.cFileName))
+      continue;
+    HANDLE stale = CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (stale != INVALID_HANDLE_VALUE) CloseHandle(stale);  // closing deletes it
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
 }
 
 }  // namespace
@@ -128,37 +173,47 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
   bool existed = false;
   {
     // The rule for saving: the target must open for writing with nobody else sharing it.
-    ScopedFile target(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!target.IsOpen()) return WriteOutcome::CannotCreate;
-    existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    HANDLE probe = INVALID_HANDLE_VALUE;
+    const bool opened = RetryWhileHeld([&] {
+      probe = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+      existed = GetLastError() == ERROR_ALREADY_EXISTS;
+      return probe != INVALID_HANDLE_VALUE;
+    });
+    ScopedFile target(probe);
+    if (!opened) return WriteOutcome::CannotCreate;
   }
   const auto give_up = [&](const std::string& temporary, WriteOutcome outcome) {
     if (!temporary.empty()) DeleteFileA(temporary.c_str());
     if (!existed) DeleteFileA(path.c_str());
     return outcome;
   };
+  RemoveStaleTemporaries(path);
 
   std::string temporary_path;
   ScopedFile temporary(CreateTemporaryBeside(path, temporary_path));
   if (!temporary.IsOpen()) return give_up(std::string(), WriteOutcome::CannotCreate);
 
-  if (!bytes.empty()) {
-    const DWORD allowed = static_cast<DWORD>(detail::TakeWriteAllowance(bytes.size()));
-    DWORD written = 0;
-    if (!WriteFile(temporary.Get(), bytes.data(), allowed, &written, nullptr) ||
-        written != bytes.size()) {
-      temporary.Close();
-      return give_up(temporary_path, WriteOutcome::ShortWrite);
-    }
+  DWORD written = 0;
+  const bool stored =
+      bytes.empty() ||
+      (WriteFile(temporary.Get(), bytes.data(),
+                 static_cast<DWORD>(detail::TakeWriteAllowance(bytes.size())), &written, nullptr) &&
+       written == bytes.size());
+  if (!stored || !FlushFileBuffers(temporary.Get())) {
+    temporary.Close();
+    return give_up(temporary_path, WriteOutcome::ShortWrite);
   }
-  const bool flushed = FlushFileBuffers(temporary.Get()) != 0;
+  // Moved while still held, so that no moment exists in which it is closed but
+  // not yet in place (see CreateTemporaryBeside).
+  const bool moved = RetryWhileHeld(
+      [&] {
+        return MoveFileExA(temporary_path.c_str(), path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+      },
+      ERROR_ACCESS_DENIED);
   temporary.Close();
-  if (!flushed) return give_up(temporary_path, WriteOutcome::ShortWrite);
-
-  if (!MoveFileExA(temporary_path.c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return give_up(temporary_path, WriteOutcome::CannotCreate);
+  if (!moved) return give_up(temporary_path, WriteOutcome::CannotCreate);
   return WriteOutcome::Ok;
 }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -40,6 +44,49 @@ TEST(WholeFile, ReadOfMissingFileCannotOpen) {
   std::string read = "untouched";
   EXPECT_EQ(platform::ReadWholeFile(scratch.At("missing"), read),
             platform::ReadOutcome::CannotOpen);
+}
+
+// A run ended between creating its temporary and moving it leaves
+// "<list>.~zs<process id>_<attempt>" behind; the next save of that list removes
+// such files, and nothing else.
+struct LeftBehind {
+  const char* name;
+  bool removed;
+};
+
+const LeftBehind kLeftBehind[] = {
+    {"list.txt.~zs123_0", true},    {"list.txt.~zs4294967295_99", true},
+    {"list.txt.~zs0_0", true},      {"other.txt.~zs123_0", false},  // another list's
+    {"xlist.txt.~zs123_0", false},  {"list.txt.~zs123_0.bak", false},
+    {"list.txt.~zs123_", false},    {"list.txt.~zs_0", false},
+    {"list.txt.~zs12a_0", false},   {"list.txt.~zs123", false},
+    {"list.txt.~zs123_0_1", false}, {"list.txt.~zs-1_0", false},
+    {"list.txt.bak", false},        {"list.tx.~zs1_0", false},
+};
+
+TEST(WholeFile, SaveRemovesOnlyLeftOverTemporariesOfItsOwnList) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old");
+  for (const LeftBehind& file : kLeftBehind) scratch.WriteFile(file.name, "stale");
+  scratch.WriteFile("sub\\list.txt.~zs1_0", "stale");  // not beside the list
+  scratch.WriteFile("list.txt.~zs77_3", "in use");
+  std::vector<std::string> kept = {"list.txt", "list.txt.~zs77_3", "sub"};
+  for (const LeftBehind& file : kLeftBehind)
+    if (!file.removed) kept.push_back(file.name);
+  std::sort(kept.begin(), kept.end());
+  {
+    FileHold in_use(scratch.At("list.txt.~zs77_3"));
+    ASSERT_TRUE(in_use.IsHeld());
+    ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "new"), platform::WriteOutcome::Ok);
+  }
+  EXPECT_EQ(NamesIn(scratch.Path()), kept);
+  EXPECT_EQ(scratch.ReadFile("list.txt"), "new");
+  EXPECT_EQ(scratch.ReadFile("list.txt.~zs77_3"), "in use");
+  EXPECT_TRUE(scratch.Exists("sub\\list.txt.~zs1_0"));
+
+  // Once nobody holds it, the next save removes it too.
+  ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "newer"), platform::WriteOutcome::Ok);
+  EXPECT_FALSE(scratch.Exists("list.txt.~zs77_3"));
 }
 
 TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {

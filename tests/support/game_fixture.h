@@ -2,6 +2,7 @@
 // A game installation and a maps source folder laid out in a scratch folder:
 // root\Game is the game folder, root\Maps the pack's maps, root the current directory.
 
+#include <cstddef>
 #include <string>
 
 #include "tests/support/scratch_folder.h"
@@ -22,10 +23,11 @@ struct GameFixture {
                   const std::string& battle_names) const;
   std::string ReadData(const std::string& under_data) const;
 
-  // The pack's three files for every map: a map file, a description file whose
-  // first line carries the title MapTitle(index), and a preview picture; named
-  // as the pack names them, in Windows-1252, whatever the system's code page.
-  void WriteMaps() const;
+  // The pack's three files for every map: a map file (of map_file_size bytes,
+  // or a short one for 0), a description file whose first line carries the
+  // title MapTitle(index), and a preview picture; named as the pack names
+  // them, in Windows-1252, whatever the system's code page.
+  void WriteMaps(std::size_t map_file_size = 0) const;
   static std::string MapTitle(int index);
 
   ScratchFolder scratch;

@@ -1,6 +1,7 @@
 #pragma once
 // The few system services the test support needs beyond the product's layer.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,3 +22,19 @@ bool WriteUnderWindows1252Name(const std::string& folder, const std::string& nam
 // one per line (under Wine, what the Linux names say in UTF-8).
 std::wstring WideNamesIn(const std::string& folder);
 #endif
+
+// Holds a file open as another program would while this object lives: on
+// Windows an open for reading that shares everything (as a virus scanner does);
+// on POSIX, where nothing stops another open, also the lock that a save in
+// progress keeps on its temporary file.
+class FileHold {
+ public:
+  explicit FileHold(const std::string& path);
+  ~FileHold();
+  FileHold(const FileHold&) = delete;
+  FileHold& operator=(const FileHold&) = delete;
+  bool IsHeld() const;
+
+ private:
+  std::intptr_t handle_;
+};

@@ -1,6 +1,8 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,3 +68,16 @@ bool WriteUnderWindows1252Name(const std::string& folder, const std::string& nam
   file << bytes;
   return static_cast<bool>(file.flush());
 }
+
+FileHold::FileHold(const std::string& path) : handle_(::open(Native(path).c_str(), O_RDONLY)) {
+  if (IsHeld() && ::flock(static_cast<int>(handle_), LOCK_SH) != 0) {
+    ::close(static_cast<int>(handle_));
+    handle_ = -1;
+  }
+}
+
+FileHold::~FileHold() {
+  if (IsHeld()) ::close(static_cast<int>(handle_));
+}
+
+bool FileHold::IsHeld() const { return handle_ >= 0; }

@@ -94,3 +94,14 @@ std::wstring WideNamesIn(const std::string& folder) {
   for (const std::wstring& name : WideNames(Widened(folder, CP_ACP))) lines += name + L"\n";
   return lines;
 }
+
+FileHold::FileHold(const std::string& path)
+    : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(
+          path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+
+FileHold::~FileHold() {
+  if (IsHeld()) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool FileHold::IsHeld() const { return reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE; }

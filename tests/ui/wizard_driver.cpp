@@ -126,10 +126,7 @@ WizardProcess::WizardProcess(const std::string& program, const std::string& curr
 }
 
 WizardProcess::~WizardProcess() {
-  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, 5000);
-  }
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) Kill();
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
 }
@@ -351,6 +348,11 @@ void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
   }
   AnswerBox(dialog, IDOK);
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+}
+
+void WizardProcess::Kill() {
+  TerminateProcess(process_.hProcess, 99);
+  WaitForSingleObject(process_.hProcess, 10000);
 }
 
 int WizardProcess::WaitForExit(DWORD timeout_ms) {

@@ -65,6 +65,10 @@ class WizardProcess {
   // The character format of all the text of a rich text box.
   CHARFORMATA CharFormat(wizard::ControlId id);
 
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  // Ends the process at once, as a crash or a kill from the task manager does,
+  // and waits until it is gone.
+  void Kill();
   // Waits for the process to end; its exit code, or -1 on time-out.
   int WaitForExit(DWORD timeout_ms = 10000);
   // Waits until the wizard answers messages again (the handler has returned).

@@ -5,19 +5,17 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/game_registry.h"
 
-namespace {
-std::string OwnFolder() {
+std::string TestProgramFolder() {
   char path[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder = path;
   return folder.substr(0, folder.rfind('\\'));
 }
-}  // namespace
 
-std::string BuiltSetupProgram() { return OwnFolder() + "\\..\\Setup.exe"; }
+std::string BuiltSetupProgram() { return TestProgramFolder() + "\\..\\Setup.exe"; }
 
 std::string ScreenshotFolder() {
-  const std::string folder = OwnFolder() + "\\screenshots";
+  const std::string folder = TestProgramFolder() + "\\screenshots";
   CreateOneFolder(folder);
   return folder + "\\";
 }

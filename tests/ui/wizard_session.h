@@ -8,6 +8,8 @@
 #include "tests/support/game_fixture.h"
 #include "tests/ui/wizard_driver.h"
 
+// The folder of the running test program, where the helper programs are built.
+std::string TestProgramFolder();
 // The freshly built Setup.exe.
 std::string BuiltSetupProgram();
 // Where screenshots go (created on demand), ending in a backslash.

@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <thread>
+
 #include "listfiles/failure.h"
 #include "listfiles/line_list.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -29,9 +33,9 @@ class HeldFile {
 
 const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-std::string SaveMessage(const std::string& path) {
+std::string SaveMessage(const std::string& path, const std::string& content = "new\r\n") {
   try {
-    LineList::FromBytes("new\r\n").SaveLines(path);
+    LineList::FromBytes(content).SaveLines(path);
   } catch (const Failure& failure) {
     return failure.what();
   }
@@ -76,6 +80,34 @@ TEST_P(HeldWhileSaving, SaveFailsAndLeavesTheFileUntouched) {
 INSTANTIATE_TEST_SUITE_P(Access, HeldWhileSaving,
                          testing::Values(static_cast<DWORD>(GENERIC_READ),
                                          static_cast<DWORD>(GENERIC_WRITE)));
+
+bool TemporaryBeside(const ScratchFolder& scratch) {
+  for (const std::string& name : NamesIn(scratch.Path()))
+    if (name.find(".~zs") != std::string::npos) return true;
+  return false;
+}
+
+// A scanner that opens the list while the new content is still being written
+// meets the save at its move, which waits it out too.
+TEST(ListFileSharing, SaveWaitsOutAHoldThatBeginsBeforeTheMove) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old\r\n");
+  std::string lines;
+  while (lines.size() < 8 * 1024 * 1024) lines += "Missions\\Skirmish\\SomeMap.m3d\r\n";
+  bool held_before_the_move = false;
+  std::thread scanner([&] {
+    const DWORD start = GetTickCount();
+    while (!TemporaryBeside(scratch) && GetTickCount() - start < 10000) Sleep(0);
+    HeldFile hold(scratch.At("list.txt"), GENERIC_READ, kShareAll);
+    held_before_the_move = hold.IsOpen() && TemporaryBeside(scratch);
+    Sleep(200);
+  });
+  EXPECT_EQ(SaveMessage(scratch.At("list.txt"), lines), "(saved)");
+  scanner.join();
+  EXPECT_TRUE(held_before_the_move) << "the scanner came too late to meet the move";
+  EXPECT_EQ(scratch.ReadFile("list.txt").size(), lines.size());
+  EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
+}
 
 TEST(ListFileSharing, LoadingLetsOthersReadButNotWrite) {
   // What our own load asks for, checked from the other side.

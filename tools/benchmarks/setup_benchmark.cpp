@@ -65,18 +65,12 @@ double StartUp(const std::string& program, const std::string& folder) {
   return elapsed;
 }
 
-void WriteBigMaps(const GameFixture& game) {
-  const std::string two_megabytes(2 * 1024 * 1024, 'M');
-  const engine::MapCatalogue catalogue;
-  for (const std::string& entry : catalogue.MapNames)
-    game.scratch.WriteFile("Maps\\" + engine::BaseName(entry) + ".m3d", two_megabytes);
-}
+constexpr std::size_t kMapFileSize = 2 * 1024 * 1024;
 
 double InstallThroughTheWizard(const std::string& setup) {
   GameFixture game(GameFixture::Layout::Run);
   game.WriteLists("0\r\n", "", "");
-  game.WriteMaps();
-  WriteBigMaps(game);
+  game.WriteMaps(kMapFileSize);
   WizardProcess wizard(setup, game.scratch.Path());
   if (HWND box = wizard.WaitForBox(300)) {  // no registry entry: the box comes first
     wizard.AnswerBox(box, IDOK);
@@ -95,8 +89,7 @@ double InstallThroughTheWizard(const std::string& setup) {
 
 double BareCopies() {
   GameFixture game(GameFixture::Layout::Run);
-  game.WriteMaps();
-  WriteBigMaps(game);
+  game.WriteMaps(kMapFileSize);
   const engine::MapCatalogue catalogue;
   const Clock::time_point start = Clock::now();
   for (const std::string& entry : catalogue.MapNames) {
