@@ -30,16 +30,35 @@ fi
 echo "== native tests =="
 ctest --test-dir "$top/build/native" -j"$jobs" --output-on-failure
 
-trap stop_wine_rig EXIT
-start_wine_rig
-echo "== Windows tests under Wine: 64-bit build =="
-ctest --test-dir "$top/build/win64" -j"$jobs" --output-on-failure
+# One build's Windows suite under a rig of its own (prefix, display, server):
+# the UI tests of one suite take turns on its desktop and registry, but the two
+# suites share nothing, so they run side by side.
+run_windows_suite() {
+  local build=$1
+  (
+    export WINEPREFIX="$top/build/wine-prefix-$build"
+    trap stop_wine_rig EXIT
+    start_wine_rig >/dev/null
+    ctest --test-dir "$top/build/$build" -j"$jobs" --output-on-failure
+  ) >"$top/build/$build-tests.log" 2>&1
+}
+run_windows_suite win64 &
+suite64=$!
 if [ "$ZELMORA_HOST_RUNS_32BIT" = 1 ]; then
+  run_windows_suite win32 &
+  suite32=$!
+fi
+status=0
+wait "$suite64" || status=1
+echo "== Windows tests under Wine: 64-bit build =="
+cat "$top/build/win64-tests.log"
+if [ "$ZELMORA_HOST_RUNS_32BIT" = 1 ]; then
+  wait "$suite32" || status=1
   echo "== Windows tests under Wine: 32-bit build =="
-  ctest --test-dir "$top/build/win32" -j"$jobs" --output-on-failure
+  cat "$top/build/win32-tests.log"
 else
   echo "== 32-bit Setup.exe, checked without running it (this host runs no 32-bit code) =="
-  ctest --test-dir "$top/build/win32" -L static --output-on-failure
+  ctest --test-dir "$top/build/win32" -L static --output-on-failure || status=1
 fi
 
 # The UI tests leave a picture of every page; PNG is what viewers take.
@@ -49,3 +68,4 @@ for build in win64 win32; do
   done
 done
 echo "Screenshots of the wizard's pages: $top/build/$product_build/tests/screenshots/"
+exit "$status"

@@ -398,6 +398,23 @@ ScreenPixels CaptureScreen(const RECT& rect) {
   return shot;
 }
 
+// The bounds of what differs from the button face in a picture of the screen;
+// all zero when nothing does.
+RECT InkIn(const ScreenPixels& shot) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const unsigned char background[3] = {GetBValue(face), GetGValue(face), GetRValue(face)};
+  RECT ink = {shot.width, shot.height, 0, 0};
+  for (int row = 0; row < shot.height; ++row) {
+    const int y = shot.height - 1 - row;  // bottom row first
+    for (int x = 0; x < shot.width; ++x) {
+      if (std::equal(background, background + 3, &shot.bytes[shot.stride * row + x * 3])) continue;
+      ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+             std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+    }
+  }
+  return ink.right > 0 ? ink : RECT{0, 0, 0, 0};
+}
+
 }  // namespace
 
 void WizardProcess::SaveScreenshot(const std::string& path) {
@@ -424,19 +441,17 @@ RECT WizardProcess::InkBounds(wizard::ControlId id) {
   WaitIdle();
   RECT place = {};
   GetWindowRect(Control(id), &place);
-  const ScreenPixels shot = CaptureScreen(place);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  const unsigned char background[3] = {GetBValue(face), GetGValue(face), GetRValue(face)};
-  RECT ink = {shot.width, shot.height, 0, 0};
-  for (int row = 0; row < shot.height; ++row) {
-    const int y = shot.height - 1 - row;  // bottom row first
-    for (int x = 0; x < shot.width; ++x) {
-      if (std::equal(background, background + 3, &shot.bytes[shot.stride * row + x * 3])) continue;
-      ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-             std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
-    }
+  // Under Wine the pixels reach the display some time after the paint: on a
+  // busy machine a first look can find the control still blank. Look until two
+  // looks agree on some ink, or give the last look after two seconds.
+  RECT ink = InkIn(CaptureScreen(place));
+  for (int look = 0; look < 40; ++look) {
+    Sleep(50);
+    const RECT again = InkIn(CaptureScreen(place));
+    if (again.right > 0 && EqualRect(&again, &ink)) break;
+    ink = again;
   }
-  return ink.right > 0 ? ink : RECT{0, 0, 0, 0};
+  return ink;
 }
 
 void WizardProcess::SendWithRect(UINT message, WPARAM wparam, const RECT& rect) {
