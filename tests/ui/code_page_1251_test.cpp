@@ -54,11 +54,7 @@ TEST(RussianCodePage, FullInstallTakesThePackNamesAndWritesTheListsAsUnder1252) 
   EXPECT_EQ(position, 49999);
 
   // Every list line keeps byte FC, as the game reads it in its own code page.
-  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), "#Campaign\r\n" + AllMissionBlocks());
-  EXPECT_EQ(session.game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
-            "CAMPAIGN_TXT Campaign\r\n" + AllBattleNameLines(false));
-  EXPECT_EQ(session.game.ReadData("Missions\\SingleMiss.txt"),
-            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+  session.ExpectListsOfOneInstall();
 
   // The 8-bit names, read in code page 1251 here, are the names the game opens.
   for (int i = 0; i < 21; ++i) {

@@ -55,10 +55,7 @@ TEST(Dpi, TheNoticeIsScaledToo) {
   WizardSession session;
   session.Start();
   WizardProcess& w = *session.wizard;
-  session.GoToDestination();
-  w.SetText(Edit1, session.game.scratch.At("Maps"));
-  w.Click(Button3);
-  HWND notice = w.WaitForBox();
+  HWND notice = session.InstallIntoAFolderThatIsNoGame();
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(w.BoxText(notice), "Incorrect path to \"Battle for Europe\". Please true again");
   // The button is 75 x 23 at 96 dpi, 12 pixels from the bottom edge.

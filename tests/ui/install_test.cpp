@@ -13,10 +13,7 @@ TEST(Install, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   WizardSession session;
   session.Start();
   WizardProcess& w = *session.wizard;
-  session.GoToDestination();
-  w.SetText(Edit1, session.game.scratch.At("Maps"));
-  w.Click(Button3);
-  HWND notice = w.WaitForBox();
+  HWND notice = session.InstallIntoAFolderThatIsNoGame();
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(w.BoxCaption(notice), "Setup");
   EXPECT_EQ(w.BoxText(notice), "Incorrect path to \"Battle for Europe\". Please true again");
@@ -51,11 +48,7 @@ TEST(Install, FullInstallReachesTheFinishPageWithTheBarFull) {
   EXPECT_EQ(minimum, 0);
   EXPECT_EQ(maximum, 50000);
   EXPECT_EQ(position, 49999);
-  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), "#Campaign\r\n" + AllMissionBlocks());
-  EXPECT_EQ(session.game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
-            "CAMPAIGN_TXT Campaign\r\n" + AllBattleNameLines(false));
-  EXPECT_EQ(session.game.ReadData("Missions\\SingleMiss.txt"),
-            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+  session.ExpectListsOfOneInstall();
 }
 
 TEST(Install, FailureShowsItsMessageAndAFixedCauseInstallsOnAnotherPress) {

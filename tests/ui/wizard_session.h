@@ -29,4 +29,9 @@ class WizardSession {
 
   // Welcome -> readme -> destination.
   void GoToDestination();
+  // From the start: Install pressed with the pack's Maps folder in the path
+  // box; the notice it brings, or null.
+  HWND InstallIntoAFolderThatIsNoGame();
+  // The three lists hold the game's own lines and the whole pack, once.
+  void ExpectListsOfOneInstall() const;
 };
