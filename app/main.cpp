@@ -13,7 +13,7 @@
 #include <typeinfo>
 
 #include "app/application_window.h"
-#include "app/error_handler.h"
+#include "app/message_services.h"
 #include "app/system_libraries.h"
 #include "wizard/form1.h"
 
@@ -53,14 +53,9 @@ int ReportBrokenStart(const std::exception& failure) {
 }
 
 int RunMessageLoop(wizard::TForm1& form) {
+  const app::MessageFilter keys = [&form](const MSG& message) { return form.HandleKey(message); };
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    bool taken = false;
-    app::Guarded([&] { taken = form.HandleKey(message); });
-    if (taken) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) app::DispatchFiltered(message, keys);
   return 0;
 }
 

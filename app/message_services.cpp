@@ -86,15 +86,22 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
   return MessageBoxA(ApplicationWindow(), text.c_str(), caption.c_str(), flags);
 }
 
-void ProcessWaitingMessages() {
+void DispatchFiltered(const MSG& message, const MessageFilter& filter) {
+  bool taken = false;
+  Guarded([&] { taken = filter(message); });
+  if (taken) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+void ProcessWaitingMessages(const MessageFilter& filter) {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchFiltered(message, filter);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace app {
@@ -16,9 +17,17 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
 // one OK button (default and cancel), captioned with the title, centred.
 void ShowNotice(const std::string& text);
 
-// Takes and dispatches every waiting message, without waiting for more. A quit
-// request met on the way is put back for the main loop.
-void ProcessWaitingMessages();
+// Sees a message before it is translated and dispatched; true when it took it.
+using MessageFilter = std::function<bool(const MSG&)>;
+
+// Offers the message to filter (a failure there goes to the error handler),
+// then translates and dispatches it unless the filter took it.
+void DispatchFiltered(const MSG& message, const MessageFilter& filter);
+
+// Takes and dispatches every waiting message through filter, as the main loop
+// does, without waiting for more. A quit request met on the way is put back
+// for the main loop.
+void ProcessWaitingMessages(const MessageFilter& filter);
 
 // Disables every visible, enabled top-level window of this thread and enables
 // exactly those again when it goes.

@@ -122,6 +122,22 @@ TEST(ReadmeText, EscapeAsksTheCancelQuestionAndLeavesEveryPanel) {
   EXPECT_EQ(w.PanelsTopFirst()[1], TabControl3);
 }
 
+// The readme page's Next handles waiting messages itself: a key typed
+// meanwhile still goes through the wizard's key routing, to the new page.
+TEST(ReadmeNext, KeysWaitingWhileItRunsReachTheDestinationPage) {
+  WizardSession session;
+  session.Start();
+  WizardProcess& w = *session.wizard;
+  ReachPage(w, 1);
+  w.ClickWithKeyQueued(Button5, VK_ESCAPE);
+  HWND box = w.WaitForBox();
+  ASSERT_NE(box, nullptr) << "Escape did what the destination page's Cancel does";
+  EXPECT_EQ(w.BoxText(box), "Do you really want to abort installation ?");
+  w.AnswerBox(box, IDNO);
+  w.WaitIdle();
+  EXPECT_EQ(w.FrontPanel(), TabControl5);
+}
+
 struct EscapeCase {
   const char* page_name;
   int page;

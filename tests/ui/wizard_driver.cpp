@@ -210,6 +210,14 @@ void WizardProcess::PressKey(WORD key, bool shift) {
   WaitBehind(marker);
 }
 
+void WizardProcess::ClickWithKeyQueued(wizard::ControlId id, WORD key) {
+  HWND target = FocusedWindow();
+  SuspendThread(process_.hThread);
+  Click(id);
+  PostKeys(target != nullptr ? target : Form(), key, 0);
+  ResumeThread(process_.hThread);
+}
+
 void WizardProcess::HoldKey(WORD key) {
   HWND marker = Control(wizard::Edit1);
   HWND target = FocusedWindow();
@@ -398,10 +406,10 @@ ScreenPixels CaptureScreen(const RECT& rect) {
   return shot;
 }
 
-// The bounds of what differs from the button face in a picture of the screen;
-// all zero when nothing does.
-RECT InkIn(const ScreenPixels& shot) {
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+// The bounds of what differs from the background colour in a picture of the
+// screen; all zero when nothing does.
+RECT InkIn(const ScreenPixels& shot, int background_colour) {
+  const COLORREF face = GetSysColor(background_colour);
   const unsigned char background[3] = {GetBValue(face), GetGValue(face), GetRValue(face)};
   RECT ink = {shot.width, shot.height, 0, 0};
   for (int row = 0; row < shot.height; ++row) {
@@ -435,19 +443,29 @@ void WizardProcess::SaveScreenshot(const std::string& path) {
             static_cast<std::streamsize>(shot.bytes.size()));
 }
 
-RECT WizardProcess::InkBounds(wizard::ControlId id) {
+RECT WizardProcess::InkBounds(wizard::ControlId id) { return InkIn(id, COLOR_BTNFACE, false); }
+
+RECT WizardProcess::TextInkBounds(wizard::ControlId id) { return InkIn(id, COLOR_WINDOW, true); }
+
+RECT WizardProcess::InkIn(wizard::ControlId id, int background_colour, bool client_area) {
   WaitIdle();
   RedrawWindow(Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   WaitIdle();
+  HWND control = Control(id);
   RECT place = {};
-  GetWindowRect(Control(id), &place);
+  if (client_area) {
+    GetClientRect(control, &place);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&place), 2);
+  } else {
+    GetWindowRect(control, &place);
+  }
   // Under Wine the pixels reach the display some time after the paint: on a
   // busy machine a first look can find the control still blank. Look until two
   // looks agree on some ink, or give the last look after two seconds.
-  RECT ink = InkIn(CaptureScreen(place));
+  RECT ink = ::InkIn(CaptureScreen(place), background_colour);
   for (int look = 0; look < 40; ++look) {
     Sleep(50);
-    const RECT again = InkIn(CaptureScreen(place));
+    const RECT again = ::InkIn(CaptureScreen(place), background_colour);
     if (again.right > 0 && EqualRect(&again, &ink)) break;
     ink = again;
   }

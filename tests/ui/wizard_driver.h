@@ -37,6 +37,9 @@ class WizardProcess {
   // (key down, its character, key up), Shift held when shift is set, and waits
   // until the wizard has taken all three.
   void PressKey(WORD key, bool shift = false);
+  // Posts a click and a key press behind it while the wizard's thread is held,
+  // so that the key is still waiting in the queue while the click's handler runs.
+  void ClickWithKeyQueued(wizard::ControlId id, WORD key);
   // Holds key down long enough for the keyboard to repeat it, then lets go.
   void HoldKey(WORD key);
   // Waits until the wizard has handled every message posted to it so far.
@@ -79,6 +82,9 @@ class WizardProcess {
   // Where a shown control draws, relative to its top left corner: the bounds
   // of its pixels that are not of the button-face colour (empty if none).
   RECT InkBounds(wizard::ControlId id);
+  // Where a text box's text draws in its client area: the bounds of its
+  // pixels that are not of the window colour (empty if none).
+  RECT TextInkBounds(wizard::ControlId id);
   // Sends the message with lparam pointing at a copy of rect in the wizard's
   // own memory; returns when it is handled.
   void SendWithRect(UINT message, WPARAM wparam, const RECT& rect);
@@ -89,6 +95,7 @@ class WizardProcess {
   HWND FocusedWindow();
   void PostKeys(HWND target, WORD key, int repeats);
   void WaitBehind(HWND marker);
+  RECT InkIn(wizard::ControlId id, int background_colour, bool client_area);
   PROCESS_INFORMATION process_ = {};
   HWND form_ = nullptr;
 };
