@@ -1,5 +1,7 @@
 #include "app/display_scale.h"
 
+#include "app/system_libraries.h"
+
 namespace app {
 namespace {
 
@@ -25,7 +27,25 @@ int WindowDpi(HWND window) {
   using GetDpi = UINT(WINAPI*)(HWND);
   static const auto get_dpi = User32Function<GetDpi>("GetDpiForWindow");
   const UINT dpi = get_dpi && window ? get_dpi(window) : 0;
-  return dpi != 0 ? static_cast<int>(dpi) : SystemDpi();
+  if (dpi != 0) return static_cast<int>(dpi);
+  return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+int MonitorDpi(HMONITOR monitor) {
+  // shcore's GetDpiForMonitor (Windows 8.1 on); a per-monitor aware program
+  // learns each monitor's effective DPI from it.
+  using GetDpi = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  static const auto get_dpi = [] {
+    HMODULE shcore = FindSystemLibrary("shcore.dll");
+    return shcore ? reinterpret_cast<GetDpi>(
+                        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                  : nullptr;
+  }();
+  UINT dpi_x = 0, dpi_y = 0;
+  if (get_dpi && monitor && SUCCEEDED(get_dpi(monitor, kEffectiveDpi, &dpi_x, &dpi_y)) && dpi_x)
+    return static_cast<int>(dpi_x);
+  return SystemDpi();
 }
 
 void AdjustFrameForDpi(RECT& rect, DWORD style, DWORD ex_style, int dpi) {

@@ -24,9 +24,12 @@ class DisplayScale {
   int dpi_;
 };
 
-// The DPI the window is drawn at: its monitor's where the system tells that
-// (Windows 10 1607 on), otherwise the system's.
+// The DPI the window is drawn at: its own (Windows 10 1607 on), else its
+// monitor's (Windows 8.1 on), else the system's.
 int WindowDpi(HWND window);
+
+// The DPI of the monitor (Windows 8.1 on), else the system's.
+int MonitorDpi(HMONITOR monitor);
 
 // AdjustWindowRectEx for the frame metrics of the given DPI, where the system
 // has them; the system's own frame otherwise.

@@ -16,7 +16,7 @@ void RestrictLibrarySearchToSystem() {
   SetDllDirectoryA("");
 }
 
-HMODULE LoadSystemLibrary(const char* name) {
+HMODULE FindSystemLibrary(const char* name) {
   // By name, so that the manifest's side-by-side redirection still applies.
   HMODULE library = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (library == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
@@ -26,6 +26,11 @@ HMODULE LoadSystemLibrary(const char* name) {
     if (length > 0 && length < MAX_PATH)
       library = LoadLibraryExA((std::string(folder, length) + "\\" + name).c_str(), nullptr, 0);
   }
+  return library;
+}
+
+HMODULE LoadSystemLibrary(const char* name) {
+  HMODULE library = FindSystemLibrary(name);
   if (library == nullptr) Fail("Cannot load the system library %s", name);
   return library;
 }

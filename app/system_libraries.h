@@ -9,7 +9,10 @@ namespace app {
 // Restricts the library search of the whole process to System32. Called first.
 void RestrictLibrarySearchToSystem();
 
-// Loads a library from System32 only; fails with a message naming it.
+// Loads a library from System32 only; null when the system has none of that name.
+HMODULE FindSystemLibrary(const char* name);
+
+// The same; fails with a message naming it.
 HMODULE LoadSystemLibrary(const char* name);
 
 }  // namespace app
