@@ -14,6 +14,7 @@ add_library(zelmora_app STATIC
   app/system_libraries.cpp
   app/display_scale.cpp
   app/title.cpp
+  wizard/design_fonts.cpp
   wizard/form1.cpp
   wizard/form1_keys.cpp
   wizard/form_design.cpp

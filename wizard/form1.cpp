@@ -12,6 +12,7 @@
 #include "app/message_services.h"
 #include "engine/install_sequence.h"
 #include "listfiles/failure.h"
+#include "wizard/design_fonts.h"
 #include "wizard/form_design.h"
 #include "wizard/game_folder_registry.h"
 #include "wizard/page_picture.h"
@@ -197,24 +198,21 @@ HWND TForm1::CreateControl(ControlId id) {
 }
 
 void TForm1::LayOut(int dpi) {
+  dpi_ = dpi;
   const app::DisplayScale scale(dpi);
   // The controls take the new fonts and picture before the old ones go.
-  Font form_font(CreateSansSerif(11, false, dpi));
-  Font bold_font(CreateSansSerif(16, true, dpi));
-  Font path_font(CreateSansSerif(7, false, dpi));
+  DesignFonts fonts(dpi);
   const ControlDesign& image = Design(Image1);
   const RECT picture_place = scale.Rect(image.left, image.top, image.width, image.height);
   Bitmap page_picture(PagePicture(picture_place.right - picture_place.left,
                                   picture_place.bottom - picture_place.top));
-  std::swap(form_font_, form_font);
-  std::swap(bold_font_, bold_font);
-  std::swap(path_font_, path_font);
+  std::swap(fonts_, fonts);
   std::swap(page_picture_, page_picture);
 
-  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_font_.Get()), FALSE);
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(ControlFont::Form)), FALSE);
   for (const ControlDesign& design : kFormDesign) {
     HWND control = controls_[design.id];
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design.id)), TRUE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(design.font)), TRUE);
     if (design.kind == ControlKind::Picture)
       SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(page_picture_.Get()));
@@ -259,22 +257,19 @@ RECT TForm1::LabelRect(ControlId id, const RECT& design_place) const {
           design_place.top + extent.bottom};
 }
 
-HFONT TForm1::FontFor(ControlId id) const {
-  switch (Design(id).font) {
-    case ControlFont::TitleBold:
-      return bold_font_.Get();
-    case ControlFont::PathBox:
-      return path_font_.Get();
-    default:
-      return form_font_.Get();
-  }
-}
-
 void TForm1::Show(int show_command) {
-  // Centred on the whole desktop, measured from the primary screen's origin.
-  const int left = (GetSystemMetrics(SM_CXVIRTUALSCREEN) - outer_size_.cx) / 2;
-  const int top = (GetSystemMetrics(SM_CYVIRTUALSCREEN) - outer_size_.cy) / 2;
-  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Centred on the whole desktop, measured from the primary screen's origin:
+  // laid out first for the monitor it lands on, so that the centring uses the
+  // size it has there.
+  const int desktop_width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int desktop_height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  const int dpi = app::MonitorDpi(
+      MonitorFromPoint({desktop_width / 2, desktop_height / 2}, MONITOR_DEFAULTTONEAREST));
+  if (dpi != dpi_) LayOut(dpi);
+  SetWindowPos(window_, nullptr, (desktop_width - outer_size_.cx) / 2,
+               (desktop_height - outer_size_.cy) / 2, outer_size_.cx, outer_size_.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  FitFrameToContent();
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
 }
@@ -332,7 +327,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: the same controls, laid out anew,
-      // so the page in front, the path and the bar stay as they were.
+      // so the page in front, the path and the bar stay as they were. Already
+      // laid out for it (Show places the window so), the suggested rectangle
+      // would scale the window a second time: only the frame is mended.
+      if (HIWORD(wparam) == dpi_) {
+        FitFrameToContent();
+        return 0;
+      }
       LayOut(HIWORD(wparam));
       const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
       SetWindowPos(window_, nullptr, suggested.left, suggested.top,
@@ -356,6 +357,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         FocusFrontPage();
       return 0;
     case WM_SYSCOLORCHANGE:
+      // Common controls learn of new colours only from their top-level window.
+      for (HWND control : controls_) SendMessageA(control, WM_SYSCOLORCHANGE, wparam, lparam);
       ColourTextBox(controls_[WelcomeText]);
       ColourTextBox(controls_[RichEdit2]);
       RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -433,7 +436,8 @@ void TForm1::Button10Click() { Close(); }
 void TForm1::Button5Click() {
   BringToFront(TabControl3);
   BringToFront(TabControl5);
-  app::ProcessWaitingMessages();
+  // Keys typed meanwhile go through the wizard's own key routing, as in the main loop.
+  app::ProcessWaitingMessages([this](const MSG& message) { return HandleKey(message); });
 }
 
 void TForm1::Button3Click() { engine::RunInstall(*this, engine::ProcessMapCatalogue()); }

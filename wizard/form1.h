@@ -10,6 +10,7 @@
 
 #include "engine/install_view.h"
 #include "wizard/control_ids.h"
+#include "wizard/design_fonts.h"
 #include "wizard/gdi_objects.h"
 
 namespace wizard {
@@ -64,7 +65,6 @@ class TForm1 : public engine::InstallView {
   void FitFrameToContent();
   void ClickHandler(ControlId id);
   LRESULT ControlColour(HDC dc, HWND control);
-  HFONT FontFor(ControlId id) const;
   void BringToFront(ControlId panel);
   ControlId FrontPage() const;
   std::vector<HWND> TabStops(ControlId page) const;
@@ -78,9 +78,10 @@ class TForm1 : public engine::InstallView {
   HWND window_ = nullptr;
   HWND controls_[ControlCount] = {};
   WNDPROC panel_default_procedure_ = nullptr;
-  Font form_font_, bold_font_, path_font_;
+  DesignFonts fonts_;
   Bitmap page_picture_;
-  SIZE client_size_ = {};  // one page at the window's DPI
+  int dpi_ = 0;            // the DPI the window is laid out for
+  SIZE client_size_ = {};  // one page at that DPI
   SIZE outer_size_ = {};   // the window's size around it
   HWND focus_when_inactive_ = nullptr;
 };

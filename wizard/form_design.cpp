@@ -22,6 +22,15 @@ constexpr bool On = true;
 constexpr bool Off = false;
 }  // namespace
 
+const FontDesign& DesignOf(ControlFont font) {
+  static const FontDesign kFonts[kControlFontCount] = {{11, 11, false, 0},
+                                                       {11, 11, false, 0},
+                                                       {11, 11, false, 0},
+                                                       {16, 16, true, 0},
+                                                       {7, 11, false, 9}};
+  return kFonts[static_cast<int>(font)];
+}
+
 // Pictures and rich text boxes name the resource that fills them.
 const ControlDesign kFormDesign[ControlCount] = {
     {TabControl5, P, TabControl5, 24, 192, 449, 49, "", On, 4, F},

@@ -14,6 +14,19 @@ enum class ControlFont {
   TitleBold,   // "MS Sans Serif" 16 px bold, black
   PathBox,     // "MS Sans Serif" 7 px, black
 };
+constexpr int kControlFontCount = 5;
+
+// What a design font asks for, and the character height that "MS Sans Serif"
+// shows for it at 96 dpi: a bitmap face, whose smallest size is 11 pixels.
+// path_ink_height, for the path box: how high that face draws a game path
+// there, measured on the screen (0 for the other fonts).
+struct FontDesign {
+  int height;
+  int shown_height;
+  bool bold;
+  int path_ink_height;
+};
+const FontDesign& DesignOf(ControlFont font);
 
 struct ControlDesign {
   ControlId id;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "wizard/form_design.h"
+
 namespace wizard {
 
 template <typename Handle>
@@ -21,6 +23,12 @@ class GdiObject {
     return *this;
   }
   Handle Get() const { return handle_; }
+  // Gives up ownership.
+  Handle Release() {
+    Handle handle = handle_;
+    handle_ = nullptr;
+    return handle;
+  }
 
  private:
   void Reset() {
@@ -33,10 +41,23 @@ class GdiObject {
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 
-// "MS Sans Serif" of the given character height in design pixels, scaled to
-// dpi. Above 96 dpi an outline face (its own outline cut "Microsoft Sans
-// Serif", else "Tahoma"), since the bitmap face comes in a few sizes only and
-// is stretched blockily beyond them.
-HFONT CreateSansSerif(int design_height, bool bold, int dpi);
+// A font of a design's row at dpi. At 96 dpi, where the system has it, the
+// design's own "MS Sans Serif" at the height the design asks for. Elsewhere an
+// outline face of similar widths ("Microsoft Sans Serif", "Tahoma", "Arial",
+// "Liberation Sans", else the system's sans serif) at the character height
+// the design face shows at 96 dpi, scaled to dpi: the bitmap face comes in a
+// few sizes only and is stretched blockily beyond them. The path box's font
+// draws a game path as high as the design face does at 96 dpi, scaled: faces
+// fill their character height differently, and a path is all it shows.
+HFONT CreateDesignFont(const FontDesign& design, int dpi);
+
+// The outline face above at a character height in pixels.
+HFONT CreateOutlineFont(int character_height, bool bold);
+
+// The width of text drawn in font, in pixels.
+int TextWidth(HFONT font, const char* text);
+
+// The character height of font, in pixels.
+int CharacterHeight(HFONT font);
 
 }  // namespace wizard

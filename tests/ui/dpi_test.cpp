@@ -1,5 +1,6 @@
-// The wizard on a display of another scale than 96 dpi: run by run-at-dpi.sh,
-// which sets the display's DPI and names it in ZELMORA_TEST_DPI.
+// The wizard on a display of another scale than 96 dpi, or at 96 dpi on a
+// system without the classic faces: run by run-at-dpi.sh, which sets the
+// display's DPI and names it in ZELMORA_TEST_DPI.
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ std::string Screenshot(const char* page) {
 }
 
 TEST(Dpi, TheDisplayRunsAtTheDpiUnderTest) {
-  ASSERT_GT(DpiUnderTest(), 96) << "run through run-at-dpi.sh";
+  ASSERT_GE(DpiUnderTest(), 96) << "run through run-at-dpi.sh";
   HDC screen = GetDC(nullptr);
   EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), DpiUnderTest());
   ReleaseDC(nullptr, screen);
@@ -43,7 +44,10 @@ TEST(Dpi, EveryPageIsTheDesignScaled) {
   w.SaveScreenshot(Screenshot("2-readme"));
   w.ClickAndWait(Button5);
   ExpectLabelsFitTheirText(w, TabControl3, DpiUnderTest());
+  const std::string game_folder = w.Text(Edit1);
+  ExpectPathTextAt(w, DpiUnderTest());
   w.SaveScreenshot(Screenshot("3-destination"));
+  w.SetText(Edit1, game_folder);
   w.ClickAndWait(Button3);
   ASSERT_EQ(w.FrontPanel(), TabControl4);
   ExpectLabelsFitTheirText(w, TabControl4, DpiUnderTest());

@@ -73,6 +73,9 @@ TEST(Geometry, LabelsAreAsWideAsTheTextTheyDraw) {
   ExpectLabelsFitTheirText(w, TabControl1, 96);
   w.ClickAndWait(Button5);
   ExpectLabelsFitTheirText(w, TabControl3, 96);
+  const std::string game_folder = w.Text(Edit1);
+  ExpectPathTextAt(w, 96);
+  w.SetText(Edit1, game_folder);
   w.ClickAndWait(Button3);
   ASSERT_EQ(w.FrontPanel(), TabControl4);
   ExpectLabelsFitTheirText(w, TabControl4, 96);

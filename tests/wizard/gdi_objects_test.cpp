@@ -6,24 +6,40 @@
 
 namespace {
 
-TEST(CreateSansSerif, MakesTheDesignsHeightsScaledToTheDpi) {
-  struct Case {
-    int design_height, dpi, height;
+using wizard::ControlFont;
+
+LOGFONTA Made(ControlFont font, int dpi) {
+  wizard::Font made(wizard::CreateDesignFont(wizard::DesignOf(font), dpi));
+  LOGFONTA logical = {};
+  EXPECT_NE(GetObjectA(made.Get(), sizeof logical, &logical), 0);
+  return logical;
+}
+
+// At 96 dpi the design's own face and requests (the rig's prefix has the face).
+TEST(CreateDesignFont, At96DpiMakesTheDesignsOwnRequests) {
+  const struct {
+    ControlFont font;
+    int height;
     bool bold;
-  };
-  const Case cases[] = {{11, 96, 11, false},  {16, 96, 16, true},  {7, 96, 7, false},
-                        {11, 120, 14, false}, {16, 144, 24, true}, {7, 144, 11, false},
-                        {11, 192, 22, false}, {16, 192, 32, true}};
-  for (const Case& c : cases) {
-    wizard::Font font(wizard::CreateSansSerif(c.design_height, c.bold, c.dpi));
-    LOGFONTA made = {};
-    ASSERT_NE(GetObjectA(font.Get(), sizeof made, &made), 0);
-    EXPECT_EQ(made.lfHeight, -c.height) << c.design_height << " at " << c.dpi;
+  } cases[] = {{ControlFont::Form, 11, false},
+               {ControlFont::TitleBold, 16, true},
+               {ControlFont::PathBox, 7, false}};
+  for (const auto& c : cases) {
+    const LOGFONTA made = Made(c.font, 96);
+    EXPECT_EQ(made.lfHeight, -c.height);
     EXPECT_EQ(made.lfWeight, c.bold ? FW_BOLD : FW_NORMAL);
-    // The design's own face at 96 dpi.
-    if (c.dpi == 96) {
-      EXPECT_EQ(std::string(made.lfFaceName), "MS Sans Serif");
-    }
+    EXPECT_EQ(std::string(made.lfFaceName), "MS Sans Serif");
+  }
+}
+
+// The bitmap face draws its 7-pixel request as its 11-pixel size: scaled, the
+// path box's font is well above the scaled request (how high it draws is
+// measured on the screen by the tests at each DPI).
+TEST(CreateDesignFont, AboveItThePathBoxGetsWhatTheBitmapFaceShowed) {
+  for (int dpi : {120, 144, 192}) {
+    const LOGFONTA path = Made(ControlFont::PathBox, dpi);
+    EXPECT_NE(std::string(path.lfFaceName), "MS Sans Serif") << dpi;
+    EXPECT_LT(path.lfHeight, -7 * dpi / 96 - 1) << dpi;
   }
 }
 
