@@ -23,9 +23,10 @@ enum class CopyOutcome { Ok, SourceMissing, Failed };
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination);
 
 // The same copy from folder + file_name, with file_name's bytes read as Windows-1252
-// instead of in the system's code page; folder and destination are read as usual.
-// SourceMissing when both readings name the same file (no other name to look for);
-// Failed when the destination cannot be named in the system's code page.
+// instead of in the system's code page; folder and destination are named exactly
+// as the ...A file functions name them, in any code page. SourceMissing when both
+// readings name the same file (no other name to look for); Failed when
+// file_name is not Windows-1252 text.
 // POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
                                        const std::string& destination);

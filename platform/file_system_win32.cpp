@@ -72,17 +72,25 @@ CopyOutcome CopyOutcomeOfError(DWORD error) {
 
 constexpr UINT kWindows1252 = 1252;
 
-// The bytes read as text in code_page; false when they are not valid text there.
-bool Widen(const std::string& bytes, UINT code_page, std::wstring& wide) {
+// The bytes read as text in code_page; false when flags ask for valid text and
+// they are not.
+bool Widen(const std::string& bytes, UINT code_page, DWORD flags, std::wstring& wide) {
   wide.clear();
   if (bytes.empty()) return true;
   const int size = static_cast<int>(bytes.size());
-  const int length =
-      MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(code_page, flags, bytes.data(), size, nullptr, 0);
   if (length <= 0) return false;
   wide.assign(static_cast<std::size_t>(length), L'\0');
-  return MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), size, &wide[0],
-                             length) == length;
+  return MultiByteToWideChar(code_page, flags, bytes.data(), size, &wide[0], length) == length;
+}
+
+// The name that the ...A file functions make of bytes: read in their code page,
+// with what that code page leaves undefined turned into its default character,
+// as they do (so the game, opening these bytes, meets the same name).
+std::wstring FileApiName(const std::string& bytes) {
+  std::wstring wide;
+  Widen(bytes, AreFileApisANSI() ? CP_ACP : CP_OEMCP, 0, wide);
+  return wide;
 }
 
 // Removes the temporaries of target that a run ended between creating and
@@ -133,18 +141,12 @@ CopyOutcome CopyFileReplacing(const std::string& source, const std::string& dest
 
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
                                        const std::string& destination) {
-  // The code page in which the ...A file calls read names.
-  const UINT system_code_page = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
-  std::wstring western_name, system_name, wide_folder, wide_destination;
-  if (!Widen(file_name, kWindows1252, western_name)) return CopyOutcome::Failed;
-  if (Widen(file_name, system_code_page, system_name) && system_name == western_name)
-    return CopyOutcome::SourceMissing;
-  // A multi-byte code page may not form a name of these bytes at all; the
-  // destination is then left as a plain copy would have left it.
-  if (!Widen(folder, system_code_page, wide_folder) ||
-      !Widen(destination, system_code_page, wide_destination))
+  std::wstring western_name;
+  if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
     return CopyOutcome::Failed;
-  if (CopyFileW((wide_folder + western_name).c_str(), wide_destination.c_str(), FALSE))
+  if (FileApiName(file_name) == western_name) return CopyOutcome::SourceMissing;
+  if (CopyFileW((FileApiName(folder) + western_name).c_str(), FileApiName(destination).c_str(),
+                FALSE))
     return CopyOutcome::Ok;
   return CopyOutcomeOfError(GetLastError());
 }
