@@ -44,12 +44,22 @@ enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
 // Replaces the file's whole content with bytes. CannotCreate when the file
 // cannot be opened for writing with no sharing (nothing is written then).
 // The new content goes to a temporary file beside the target that then
-// replaces it, so on any failure the old content survives and no temporary
-// file is left.
+// replaces it, keeping the file's identity (Windows: its permissions,
+// attributes and streams; POSIX: its mode), so on a failure the old content
+// survives. Where no temporary can be made, or the system refuses the replace
+// other than for another program holding the file, the file is written in
+// place, which needs only the right to write it; a failure there may leave it
+// partly written (ShortWrite). No temporary is left behind, except where a
+// failed replace freed the target's name and nothing could fill it.
 WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Fault injection for tests: the next write of file content stores at most
 // limit bytes and reports the shorter count. Applies once.
 void LimitNextWriteForTesting(std::size_t limit);
+
+// Fault injection for tests: the next save finds that it cannot make a
+// temporary file beside its target, as in a folder where it may only write to
+// existing files. Applies once.
+void RefuseNextTemporaryForTesting();
 
 }  // namespace platform
