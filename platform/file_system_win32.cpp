@@ -138,7 +138,8 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& te
   });
   if (settled && list == INVALID_HANDLE_VALUE) return WriteOutcome::Ok;
   const bool name_free = !settled && LeftTheNameFree(refusal);
-  // The replacement has already taken on the list's attributes and streams.
+  // The temporary holds the new content (after ..._2 with the list's attributes
+  // and streams too): moved into the free name, it is the list.
   if (name_free && MoveFileExA(temporary_path.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
     return WriteOutcome::Ok;
   if (list == INVALID_HANDLE_VALUE) list = OpenList(path, name_free ? OPEN_ALWAYS : OPEN_EXISTING);
