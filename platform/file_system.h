@@ -23,9 +23,10 @@ enum class CopyOutcome { Ok, SourceMissing, Failed };
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination);
 
 // The same copy from folder + file_name, with file_name's bytes read as Windows-1252
-// instead of in the system's code page; folder and destination are read as usual.
-// SourceMissing when both readings name the same file (no other name to look for);
-// Failed when the destination cannot be named in the system's code page.
+// instead of in the system's code page; folder and destination are named exactly
+// as the ...A file functions name them, in any code page. SourceMissing when both
+// readings name the same file (no other name to look for); Failed when
+// file_name is not Windows-1252 text.
 // POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
                                        const std::string& destination);
@@ -43,12 +44,22 @@ enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
 // Replaces the file's whole content with bytes. CannotCreate when the file
 // cannot be opened for writing with no sharing (nothing is written then).
 // The new content goes to a temporary file beside the target that then
-// replaces it, so on any failure the old content survives and no temporary
-// file is left.
+// replaces it, keeping the file's identity (Windows: its permissions,
+// attributes and streams; POSIX: its mode), so on a failure the old content
+// survives. Where no temporary can be made, or the system refuses the replace
+// other than for another program holding the file, the file is written in
+// place, which needs only the right to write it; a failure there may leave it
+// partly written (ShortWrite). No temporary is left behind, except where a
+// failed replace freed the target's name and nothing could fill it.
 WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Fault injection for tests: the next write of file content stores at most
 // limit bytes and reports the shorter count. Applies once.
 void LimitNextWriteForTesting(std::size_t limit);
+
+// Fault injection for tests: the next save finds that it cannot make a
+// temporary file beside its target, as in a folder where it may only write to
+// existing files. Applies once.
+void RefuseNextTemporaryForTesting();
 
 }  // namespace platform

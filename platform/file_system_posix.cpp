@@ -86,21 +86,61 @@ bool Windows1252ToUtf8(const std::string& bytes, std::string& utf8) {
 }
 
 // Removes the temporaries of target that a run ended between creating and
-// moving them left behind. A temporary in use carries its writer's lock (see
-// WriteWholeFile) and is kept.
+// moving them left behind: plain files with one name, directly in the list's
+// folder, checked through the descriptor that is then locked and still named so
+// when unlinked. A link is never followed or removed; a temporary in use
+// carries its writer's lock (see WriteWholeFile) and is kept.
 void RemoveStaleTemporaries(const std::string& target) {
   const std::string folder = detail::FolderOf(target);
   const std::string list_name = detail::FileNameOf(target);
-  DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+  ScopedDescriptor directory(
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  struct stat folder_status {};
+  if (!directory.IsOpen() || ::fstat(directory.Get(), &folder_status) != 0) return;
+  DIR* listing = ::fdopendir(::dup(directory.Get()));
   if (listing == nullptr) return;
   while (const dirent* entry = ::readdir(listing)) {
     if (!detail::IsTemporaryName(list_name, entry->d_name)) continue;
-    const std::string stale = folder + entry->d_name;
-    ScopedDescriptor file(::open(stale.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.IsOpen() && IsRegularFile(file.Get()) && ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0)
-      ::unlink(stale.c_str());
+    ScopedDescriptor file(
+        ::openat(directory.Get(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {
+    }, named{};
+    if (file.IsOpen() && ::fstat(file.Get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
+        opened.st_nlink == 1 && opened.st_dev == folder_status.st_dev &&
+        ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(directory.Get(), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+      ::unlinkat(directory.Get(), entry->d_name, 0);
   }
   ::closedir(listing);
+}
+
+// The plain way of saving, which needs no right beyond writing the list: the
+// content written over the old one from the start, cut at its end, flushed.
+WriteOutcome WriteInPlace(int list, const std::string& bytes) {
+  const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
+  if (WriteAll(list, bytes.data(), allowed) != bytes.size() ||
+      ::ftruncate(list, static_cast<off_t>(bytes.size())) != 0 || ::fsync(list) != 0)
+    return WriteOutcome::ShortWrite;
+  return WriteOutcome::Ok;
+}
+
+// A fresh file beside target, made only under a new name (never through a link
+// planted under one), locked until it is in place so that another run's
+// clean-up leaves it alone; -1 if none can be made.
+int CreateTemporaryBeside(const std::string& target, std::string& temporary_path) {
+  if (detail::TakeTemporaryRefusal()) return -1;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary_path = detail::TemporaryPath(target, static_cast<unsigned long>(::getpid()), attempt);
+    const int fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      ::close(fd);
+      ::unlink(temporary_path.c_str());
+      return -1;
+    }
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 }  // namespace
@@ -169,38 +209,31 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
   const std::string target = Native(path);
   struct stat status {};
   const bool existed = ::stat(target.c_str(), &status) == 0;
-  {
-    ScopedDescriptor probe(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-    if (!probe.IsOpen() || !IsRegularFile(probe.Get())) return WriteOutcome::CannotCreate;
-  }
-  const auto give_up = [&](const std::string& temporary, WriteOutcome outcome) {
-    if (!temporary.empty()) ::unlink(temporary.c_str());
-    if (!existed) ::unlink(target.c_str());
+  ScopedDescriptor list(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+  if (!list.IsOpen() || !IsRegularFile(list.Get()) || ::fstat(list.Get(), &status) != 0)
+    return WriteOutcome::CannotCreate;
+  const auto finish = [&](WriteOutcome outcome) {
+    if (outcome != WriteOutcome::Ok && !existed) ::unlink(target.c_str());
     return outcome;
   };
 
   RemoveStaleTemporaries(target);
-
   std::string temporary_path;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary_path = detail::TemporaryPath(target, static_cast<unsigned long>(::getpid()), attempt);
-    fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0 && errno != EEXIST) break;
+  ScopedDescriptor temporary(CreateTemporaryBeside(target, temporary_path));
+  if (!temporary.IsOpen()) return finish(WriteInPlace(list.Get(), bytes));
+  // The list's mode goes with it, as the Windows replace carries the permissions.
+  if (::fchmod(temporary.Get(), status.st_mode & 07777) != 0 ||
+      WriteAll(temporary.Get(), bytes.data(), detail::TakeWriteAllowance(bytes.size())) !=
+          bytes.size() ||
+      ::fsync(temporary.Get()) != 0) {
+    ::unlink(temporary_path.c_str());
+    return finish(WriteOutcome::ShortWrite);
   }
-  ScopedDescriptor temporary(fd);
-  if (!temporary.IsOpen()) return give_up(std::string(), WriteOutcome::CannotCreate);
-  // Held locked until it is in place, so that another run's clean-up leaves it alone.
-  if (::flock(temporary.Get(), LOCK_EX | LOCK_NB) != 0)
-    return give_up(temporary_path, WriteOutcome::CannotCreate);
-
-  const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
-  if (WriteAll(temporary.Get(), bytes.data(), allowed) != bytes.size() ||
-      ::fsync(temporary.Get()) != 0)
-    return give_up(temporary_path, WriteOutcome::ShortWrite);
-  if (::rename(temporary_path.c_str(), target.c_str()) != 0)
-    return give_up(temporary_path, WriteOutcome::CannotCreate);
-  return WriteOutcome::Ok;
+  // Where the folder refuses the rename (a sticky folder and another owner's
+  // list), the list is written in place.
+  if (::rename(temporary_path.c_str(), target.c_str()) == 0) return WriteOutcome::Ok;
+  ::unlink(temporary_path.c_str());
+  return finish(WriteInPlace(list.Get(), bytes));
 }
 
 }  // namespace platform

@@ -8,15 +8,23 @@
 namespace platform {
 namespace {
 std::size_t write_limit = std::numeric_limits<std::size_t>::max();
-}
+bool refuse_temporary = false;
+}  // namespace
 
 void LimitNextWriteForTesting(std::size_t limit) { write_limit = limit; }
+void RefuseNextTemporaryForTesting() { refuse_temporary = true; }
 
 namespace detail {
 std::size_t TakeWriteAllowance(std::size_t requested) {
   const std::size_t allowed = std::min(requested, write_limit);
   write_limit = std::numeric_limits<std::size_t>::max();
   return allowed;
+}
+
+bool TakeTemporaryRefusal() {
+  const bool refuse = refuse_temporary;
+  refuse_temporary = false;
+  return refuse;
 }
 }  // namespace detail
 }  // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by both implementations: the one-shot write limit of the test seam.
+// Shared by both implementations: the one-shot faults of the test seam.
 
 #include <cstddef>
 
@@ -8,5 +8,8 @@ namespace platform::detail {
 // Returns how many of the requested bytes the next write may store, and
 // clears the limit.
 std::size_t TakeWriteAllowance(std::size_t requested);
+
+// True once after RefuseNextTemporaryForTesting: the temporary is then not made.
+bool TakeTemporaryRefusal();
 
 }  // namespace platform::detail

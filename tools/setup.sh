@@ -24,12 +24,14 @@ if [ -n "$(missing_packages)" ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
 fi
 
-# The tests run the wizard under a Russian locale too (ANSI code page 1251);
-# a fresh machine has only C.UTF-8 generated.
-if ! locale -a | grep -qix 'ru_RU.utf8'; then
-  [ "$(id -u)" = 0 ] || { echo "setup: locale ru_RU.UTF-8 missing and not root" >&2; exit 1; }
-  localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
-fi
+# The tests run the wizard under a Russian and a Japanese locale too (ANSI code
+# pages 1251 and 932); a fresh machine has only C.UTF-8 generated.
+for locale_name in ru_RU ja_JP; do
+  if ! locale -a | grep -qix "$locale_name.utf8"; then
+    [ "$(id -u)" = 0 ] || { echo "setup: locale $locale_name.UTF-8 missing and not root" >&2; exit 1; }
+    localedef -i "$locale_name" -f UTF-8 "$locale_name.UTF-8"
+  fi
+done
 
 # libjpeg-turbo for each Windows target: static, no SIMD, built once and kept under build/.
 build_jpeg() {

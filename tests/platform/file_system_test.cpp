@@ -89,6 +89,56 @@ TEST(WholeFile, SaveRemovesOnlyLeftOverTemporariesOfItsOwnList) {
   EXPECT_FALSE(scratch.Exists("list.txt.~zs77_3"));
 }
 
+// Links planted under temporaries' names (the first one is the name this save
+// tries first): the save neither removes them nor reaches what they lead to.
+TEST(WholeFile, SaveLeavesLinksNamedLikeTemporariesAndWhatTheyLeadTo) {
+  ScratchFolder scratch;
+  scratch.WriteFile("Game\\list.txt", "old");
+  scratch.WriteFile("Game\\decoy.txt", "decoy");
+  scratch.WriteFile("elsewhere.txt", "elsewhere");
+  const std::string game = scratch.At("Game");
+  const PlantedLink own_first(game, "list.txt.~zs" + std::to_string(ProcessId()) + "_0",
+                              "decoy.txt", true);
+  const PlantedLink away(game, "list.txt.~zs4242_1", "../elsewhere.txt", true);
+  const PlantedLink hard(game, "list.txt.~zs4242_2", "decoy.txt", false);
+  if (!own_first.IsPlanted() || !away.IsPlanted() || !hard.IsPlanted())
+    GTEST_SKIP() << "this system makes no links";
+  std::vector<std::string> kept = {"decoy.txt", "list.txt", own_first.Name(), away.Name(),
+                                   hard.Name()};
+  std::sort(kept.begin(), kept.end());
+  ASSERT_EQ(platform::WriteWholeFile(scratch.At("Game\\list.txt"), "new"),
+            platform::WriteOutcome::Ok);
+  EXPECT_EQ(scratch.ReadFile("Game\\list.txt"), "new");
+  EXPECT_EQ(scratch.ReadFile("Game\\decoy.txt"), "decoy");
+  EXPECT_EQ(scratch.ReadFile("elsewhere.txt"), "elsewhere");
+  EXPECT_EQ(NamesIn(game), kept);
+}
+
+// Where no temporary can be made beside the list, the list itself is rewritten.
+TEST(WholeFile, SaveWithoutATemporaryRewritesTheListInPlace) {
+  for (const bool existed : {true, false}) {
+    SCOPED_TRACE(existed ? "existing list" : "new list");
+    ScratchFolder scratch;
+    if (existed) scratch.WriteFile("list.txt", "a much longer old content");
+    platform::RefuseNextTemporaryForTesting();
+    ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "new"), platform::WriteOutcome::Ok);
+    EXPECT_EQ(scratch.ReadFile("list.txt"), "new");
+    EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
+  }
+}
+
+// What belongs to the list itself (Windows: its hidden attribute; POSIX: its
+// mode) stays with it through a save.
+TEST(WholeFile, SaveKeepsTheListsOwnMark) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "old");
+  ASSERT_TRUE(SetOwnMark(scratch.At("list.txt")));
+  ASSERT_TRUE(HasOwnMark(scratch.At("list.txt"))) << "this file system keeps no such mark";
+  ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "new"), platform::WriteOutcome::Ok);
+  EXPECT_EQ(scratch.ReadFile("list.txt"), "new");
+  EXPECT_TRUE(HasOwnMark(scratch.At("list.txt")));
+}
+
 TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
   struct Case {
     const char* source;

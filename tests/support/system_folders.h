@@ -17,6 +17,31 @@ std::vector<std::string> NamesIn(const std::string& folder);
 bool WriteUnderWindows1252Name(const std::string& folder, const std::string& name,
                                const std::string& bytes);
 
+// A link folder + "\" + name to target (a path relative to folder, with forward
+// slashes), symbolic or hard, while this object lives; the link alone goes
+// afterwards. Under Wine a Linux link, made and removed by Linux programs as
+// another program on the machine would.
+class PlantedLink {
+ public:
+  PlantedLink(const std::string& folder, const std::string& name, const std::string& target,
+              bool symbolic);
+  ~PlantedLink();
+  PlantedLink(const PlantedLink&) = delete;
+  PlantedLink& operator=(const PlantedLink&) = delete;
+  // False where this system makes no such link.
+  bool IsPlanted() const { return planted_; }
+  const std::string& Name() const { return name_; }
+
+ private:
+  std::string folder_, name_;
+  bool planted_;
+};
+
+// A mark that belongs to the file itself, not to its content: on Windows the
+// hidden attribute, on POSIX a mode for the owner alone. True on success.
+bool SetOwnMark(const std::string& path);
+bool HasOwnMark(const std::string& path);
+
 #ifdef _WIN32
 // Names directly inside a folder as the system holds them in Unicode, sorted,
 // one per line (under Wine, what the Linux names say in UTF-8).

@@ -69,6 +69,25 @@ bool WriteUnderWindows1252Name(const std::string& folder, const std::string& nam
   return static_cast<bool>(file.flush());
 }
 
+PlantedLink::PlantedLink(const std::string& folder, const std::string& name,
+                         const std::string& target, bool symbolic)
+    : folder_(Native(folder)),
+      name_(name),
+      planted_(symbolic ? ::symlink(target.c_str(), (folder_ + "/" + name).c_str()) == 0
+                        : ::link((folder_ + "/" + target).c_str(),
+                                 (folder_ + "/" + name).c_str()) == 0) {}
+
+PlantedLink::~PlantedLink() { ::unlink((folder_ + "/" + name_).c_str()); }
+
+constexpr mode_t kOwnMark = 0600;
+
+bool SetOwnMark(const std::string& path) { return ::chmod(Native(path).c_str(), kOwnMark) == 0; }
+
+bool HasOwnMark(const std::string& path) {
+  struct stat status {};
+  return ::stat(Native(path).c_str(), &status) == 0 && (status.st_mode & 07777) == kOwnMark;
+}
+
 FileHold::FileHold(const std::string& path) : handle_(::open(Native(path).c_str(), O_RDONLY)) {
   if (IsHeld() && ::flock(static_cast<int>(handle_), LOCK_SH) != 0) {
     ::close(static_cast<int>(handle_));

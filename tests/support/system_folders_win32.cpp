@@ -89,6 +89,46 @@ bool WriteUnderWindows1252Name(const std::string& folder, const std::string& nam
   return ok;
 }
 
+// Wine starts a Linux program named by its Linux path, in the folder given, but
+// hands back no process to wait for: the link is looked for instead, for up
+// to ten seconds. True once it is there (planting) or gone (removing).
+bool RunLinuxProgram(const std::string& folder, std::string command, const std::string& link,
+                     bool planting) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                      &startup, &process))
+    return false;
+  for (int waited = 0; waited < 10000; waited += 10) {
+    if ((GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES) == planting) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+PlantedLink::PlantedLink(const std::string& folder, const std::string& name,
+                         const std::string& target, bool symbolic)
+    : folder_(folder),
+      name_(name),
+      planted_(RunLinuxProgram(
+          folder, std::string("/bin/ln ") + (symbolic ? "-s " : "") + target + " " + name,
+          folder + "\\" + name, true)) {}
+
+// Deleting it through Windows would delete what it leads to.
+PlantedLink::~PlantedLink() {
+  RunLinuxProgram(folder_, "/bin/rm -f " + name_, folder_ + "\\" + name_, false);
+}
+
+bool SetOwnMark(const std::string& path) {
+  return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+bool HasOwnMark(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
 std::wstring WideNamesIn(const std::string& folder) {
   std::wstring lines;
   for (const std::wstring& name : WideNames(Widened(folder, CP_ACP))) lines += name + L"\n";

@@ -109,6 +109,20 @@ TEST(ListFileSharing, SaveWaitsOutAHoldThatBeginsBeforeTheMove) {
   EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
 }
 
+// Wine's ReplaceFileA refuses a read-only list, which a run as root may still
+// open for writing: a refusal that is no hold ends in the list written in place.
+TEST(ListFileSharing, ReplaceRefusedWithoutAHoldSavesInPlace) {
+  ScratchFolder scratch;
+  scratch.WriteFile("list.txt", "a longer old content\r\n");
+  ASSERT_TRUE(SetFileAttributesA(scratch.At("list.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+  if (!HeldFile(scratch.At("list.txt"), GENERIC_WRITE, 0).IsOpen())
+    GTEST_SKIP() << "a read-only list does not open for saving here";
+  EXPECT_EQ(SaveMessage(scratch.At("list.txt")), "(saved)");
+  EXPECT_EQ(scratch.ReadFile("list.txt"), "new\r\n");
+  EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
+  EXPECT_NE(GetFileAttributesA(scratch.At("list.txt").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+}
+
 TEST(ListFileSharing, LoadingLetsOthersReadButNotWrite) {
   // What our own load asks for, checked from the other side.
   ScratchFolder scratch;
