@@ -112,6 +112,30 @@ bool LeftTheNameFree(DWORD error) {
   return error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
+// Wine's ReplaceFile moves the old list away, deletes it and only then moves
+// the new content in: a process ended between those steps leaves no list at
+// all. There a rename over the list is one step, and the temporary already has
+// the list's attributes, all of its identity that Wine keeps.
+bool SystemReplaceIsOneStep() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return !wine;
+}
+
+bool PutInPlaceOf(const std::string& path, const std::string& temporary_path) {
+  if (SystemReplaceIsOneStep())
+    return ReplaceFileA(path.c_str(), temporary_path.c_str(), nullptr, 0, nullptr, nullptr) != 0;
+  // Windows refuses to rename over a read-only file; Wine, run as root, does
+  // not, and the list would lose its mark.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  return MoveFileExA(temporary_path.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 // Puts the flushed and closed temporary in the list's place with ReplaceFileA,
 // which keeps the list's identity: the new content takes on its permissions,
 // owner, attributes and streams. Where the replace is refused for anything but a
@@ -123,8 +147,7 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& te
   HANDLE list = INVALID_HANDLE_VALUE;
   DWORD refusal = NO_ERROR;
   const bool settled = RetryWhileHeld([&] {
-    if (ReplaceFileA(path.c_str(), temporary_path.c_str(), nullptr, 0, nullptr, nullptr))
-      return true;
+    if (PutInPlaceOf(path, temporary_path)) return true;
     refusal = GetLastError();
     if (refusal == ERROR_SHARING_VIOLATION || LeftTheNameFree(refusal)) {
       SetLastError(refusal);

@@ -109,8 +109,9 @@ TEST(ListFileSharing, SaveWaitsOutAHoldThatBeginsBeforeTheMove) {
   EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
 }
 
-// Wine's ReplaceFileA refuses a read-only list, which a run as root may still
-// open for writing: a refusal that is no hold ends in the list written in place.
+// A read-only list cannot be replaced (Windows refuses it), though a run as
+// root under Wine may still open it for writing: a refusal that is no hold
+// ends in the list written in place.
 TEST(ListFileSharing, ReplaceRefusedWithoutAHoldSavesInPlace) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "a longer old content\r\n");
