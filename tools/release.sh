@@ -1,32 +1,43 @@
 #!/usr/bin/env bash
-# Writes the release files dist/Setup.exe (the 32-bit program, stripped) and
-# dist/SHA256SUMS. Each Setup.exe, 32-bit and 64-bit, is built twice from
-# clean copies of the source in two different folders; the release is written
-# only when both copies come out byte-identical, so anyone can rebuild it and
-# check the published sum.
+# Writes the release files: dist/Setup.exe (the 32-bit program, stripped),
+# dist/SHA256SUMS and dist/BUILDINFO (the commit and the versions of the tools
+# that built it). Each Setup.exe, 32-bit and 64-bit, is built twice, with a
+# libjpeg-turbo of its own, from the commit (git archive of HEAD) in two
+# different folders; the release is written only when both come out
+# byte-identical, so anyone can rebuild it from the commit and check the sum.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+
+# What is not committed is in no published source: refuse rather than ship it.
+if [ -n "$(git -C "$top" status --porcelain)" ]; then
+  echo "release: the work tree differs from the commit; commit or remove these first:" >&2
+  git -C "$top" status --short >&2
+  exit 1
+fi
+commit=$(git -C "$top" rev-parse HEAD)
+
 "$top/tools/setup.sh"
 source "$top/tools/windows-builds.sh"
+source "$top/tools/libjpeg-turbo.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# The source as committed and changed in the work tree, without build output.
-copy_source() {
-  mkdir -p "$1"
-  (cd "$top" && git ls-files -z --cached --others --exclude-standard |
-     xargs -0 cp --parents -t "$1" 2>/dev/null || true)
-}
-
+fetch_jpeg_source "$work/jpeg-download"
 folders=("$work/a" "$work/second/folder/b")
-for folder in "${folders[@]}"; do copy_source "$folder/source"; done
+for folder in "${folders[@]}"; do
+  mkdir -p "$folder/source"
+  git -C "$top" archive "$commit" | tar -x -C "$folder/source"
+  cp -r "$jpeg_source" "$folder/libjpeg-turbo-source"
+done
 
 identical=1
 for arch in i686 x86_64; do
   sums=()
   for folder in "${folders[@]}"; do
+    build_jpeg "$folder/libjpeg-turbo-source" "$folder/source/cmake/mingw-$arch.cmake" \
+      "$folder/libjpeg-turbo-$arch"
     configure_windows "$folder/source" "$folder/build-$arch" "$arch" \
-      -DZELMORA_JPEG_PREFIX="$top/build/deps/libjpeg-turbo-$arch"
+      -DZELMORA_JPEG_PREFIX="$folder/libjpeg-turbo-$arch"
     cmake --build "$folder/build-$arch" -j"$(nproc)" --target Setup >/dev/null
     # strip stamps the header with the time unless given a fixed one: none, as the linker.
     SOURCE_DATE_EPOCH=0 "$arch-w64-mingw32-strip" -o "$folder/Setup-$arch.exe" "$folder/build-$arch/Setup.exe"
@@ -46,5 +57,17 @@ done
 mkdir -p "$top/dist"
 cp "${folders[0]}/Setup-i686.exe" "$top/dist/Setup.exe"
 (cd "$top/dist" && sha256sum Setup.exe > SHA256SUMS)
+
+{
+  echo "commit $commit"
+  for package in g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 \
+                 binutils-mingw-w64-x86-64 mingw-w64-i686-dev mingw-w64-x86-64-dev cmake; do
+    dpkg-query -W -f '${Package} ${Version}\n' "$package"
+  done
+  echo "libjpeg-turbo $jpeg_version (Debian source package)"
+} > "$top/dist/BUILDINFO"
+
 echo "Written: dist/Setup.exe ($(( $(stat -c %s "$top/dist/Setup.exe") / 1024 )) KiB), dist/SHA256SUMS:"
 cat "$top/dist/SHA256SUMS"
+echo "dist/BUILDINFO:"
+cat "$top/dist/BUILDINFO"
