@@ -5,8 +5,33 @@
 # libjpeg-turbo of its own, from the commit (git archive of HEAD) in two
 # different folders; the release is written only when both come out
 # byte-identical, so anyone can rebuild it from the commit and check the sum.
+#   release.sh [--sign CERT --url URL [--key KEY] [--timestamp URL]]
+# With --sign the 32-bit program that both builds agreed on is signed with
+# Authenticode (tools/sign-setup.sh says where the password comes from),
+# SHA256SUMS is over the signed file and dist/AUTHENTICODE holds the digest
+# that the signature covers, which an unsigned build of the commit gives too.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+usage() {
+  echo "usage: release.sh [--sign CERT --url URL [--key KEY] [--timestamp URL]]" >&2
+  exit 2
+}
+
+certificate='' url='' sign_options=()
+while [ $# -gt 0 ]; do
+  [ $# -ge 2 ] || usage
+  case $1 in
+    --sign) certificate=$2 ;;
+    --url) url=$2 ;;
+    --key | --timestamp) sign_options+=("$1" "$2") ;;
+    *) usage ;;
+  esac
+  shift 2
+done
+if [ -n "$certificate$url${sign_options[*]}" ] && { [ -z "$certificate" ] || [ -z "$url" ]; }; then
+  usage
+fi
+[ -z "$certificate" ] || [ -r "$certificate" ] || { echo "release: cannot read $certificate" >&2; exit 1; }
 
 # What is not committed is in no published source: refuse rather than ship it.
 if [ -n "$(git -C "$top" status --porcelain)" ]; then
@@ -51,11 +76,25 @@ for arch in i686 x86_64; do
     cmp -l "${folders[0]}/build-$arch/Setup.exe" "${folders[1]}/build-$arch/Setup.exe" | head >&2 || true
     identical=0
   fi
+  if [ "$arch" = i686 ]; then compared=$stripped; fi
 done
 [ "$identical" = 1 ] || { echo "release: builds are not reproducible; nothing written" >&2; exit 1; }
 
 mkdir -p "$top/dist"
-cp "${folders[0]}/Setup-i686.exe" "$top/dist/Setup.exe"
+rm -f "$top/dist/AUTHENTICODE"
+unsigned="${folders[0]}/Setup-i686.exe"
+if [ -n "$certificate" ]; then
+  digest=$("$top/tools/sign-setup.sh" "${sign_options[@]}" "$certificate" "$url" "$unsigned" \
+             "$compared" "$top/dist/Setup.exe")
+  cat > "$top/dist/AUTHENTICODE" <<RECORD
+# The Authenticode digest (SHA-256) that Setup.exe's signature covers. An
+# unsigned build of commit $commit gives it too:
+# tools/authenticode-digest.sh on that build prints it (see README.md).
+$digest  Setup.exe
+RECORD
+else
+  cp "$unsigned" "$top/dist/Setup.exe"
+fi
 (cd "$top/dist" && sha256sum Setup.exe > SHA256SUMS)
 
 {
@@ -65,9 +104,11 @@ cp "${folders[0]}/Setup-i686.exe" "$top/dist/Setup.exe"
     dpkg-query -W -f '${Package} ${Version}\n' "$package"
   done
   echo "libjpeg-turbo $jpeg_version (Debian source package)"
+  [ -z "$certificate" ] || dpkg-query -W -f '${Package} ${Version}\n' osslsigncode
 } > "$top/dist/BUILDINFO"
 
 echo "Written: dist/Setup.exe ($(( $(stat -c %s "$top/dist/Setup.exe") / 1024 )) KiB), dist/SHA256SUMS:"
 cat "$top/dist/SHA256SUMS"
-echo "dist/BUILDINFO:"
-cat "$top/dist/BUILDINFO"
+for record in BUILDINFO AUTHENTICODE; do
+  if [ -f "$top/dist/$record" ]; then echo "dist/$record:"; cat "$top/dist/$record"; fi
+done
