@@ -2,9 +2,10 @@
 # Checks a built Setup.exe without running it, so that it runs on every host:
 #   check-setup-program.sh ARCH SETUP_EXE      (ARCH: i686 or x86_64)
 # the program kind, that it imports only KERNEL32.dll and msvcrt.dll (every
-# other system DLL is bound at first use from System32), the manifest's
-# architecture (Windows refuses a program whose manifest names another one)
-# and the version resource.
+# other system DLL is bound at first use from System32), the Windows version
+# its header asks for and that every function it binds exists there
+# (tools/windows-floor.txt), the manifest's architecture (Windows refuses a
+# program whose manifest names another one) and the version resource.
 set -euo pipefail
 arch=$1
 program=$2
@@ -32,6 +33,33 @@ check "optional header" "$magic" "$(echo "$headers" | awk '$1 == "Magic" { print
 check "subsystem" "(Windows GUI)" "$(echo "$headers" | awk '$1 == "Subsystem" { print $3, $4 }')"
 check "imported DLLs" "KERNEL32.dll msvcrt.dll" \
   "$(echo "$headers" | sed -n 's/^\tDLL Name: //p' | sort | xargs)"
+
+floor_list="$(dirname "$0")/windows-floor.txt"
+floor=$(awk '$1 == "version" { print $2; exit }' "$floor_list")
+floor_name=$(awk '$1 == "version" { $1 = $2 = ""; sub(/^ +/, ""); print; exit }' "$floor_list")
+header_version() { echo "$headers" | awk -v major="Major$1" -v minor="Minor$1" \
+  '$1 == major { m = $2 } $1 == minor { n = $2 } END { print m "." n }'; }
+check "operating-system version" "$floor" "$(header_version OSystemVersion)"
+check "subsystem version" "$floor" "$(header_version SubsystemVersion)"
+# Every function bound at start (import table) or at first use (the delayed
+# imports' "dll!function" names): a new one must be looked up before it ships.
+imports=$( { echo "$headers" | awk '/DLL Name:/ { dll = tolower($3); sub(/\.dll$/, "", dll); next }
+                                  /^The / { dll = "" }
+                                  dll != "" && /^\t[0-9a-f]+\t/ { print dll, $3 }'
+             grep -a -o '[a-z0-9]*\.dll![A-Za-z0-9_]*' "$program" | sed 's/\.dll!/ /'; } | sort -u)
+unknown=$(comm -23 <(echo "$imports") <(grep -v -e '^#' -e '^version ' "$floor_list" | sort -u))
+if [ -z "$imports" ]; then
+  echo "FAILED: no imported functions found"
+  failures=$((failures + 1))
+elif [ -n "$unknown" ]; then
+  echo "$unknown" | while read -r dll function; do
+    echo "FAILED: $dll!$function is not known to exist on $floor_name ($floor):" \
+      "look up its minimum Windows, then list it in tools/windows-floor.txt or raise the version there"
+  done
+  failures=$((failures + $(echo "$unknown" | wc -l)))
+else
+  echo "ok: all $(echo "$imports" | wc -l) imported functions exist on $floor_name"
+fi
 check "manifest architectures" "$manifest_arch $manifest_arch" \
   "$(grep -a -o 'processorArchitecture="[^"]*"' "$program" | cut -d'"' -f2 | xargs)"
 # Version strings are UTF-16: each value follows its name.

@@ -8,7 +8,7 @@ deps="$top/build/deps"
 
 packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
           xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest clang
-          libclang-rt-14-dev dpkg-dev locales)
+          libclang-rt-14-dev dpkg-dev locales osslsigncode openssl)
 
 missing_packages() {
   local p
@@ -33,31 +33,14 @@ for locale_name in ru_RU ja_JP; do
   fi
 done
 
-# libjpeg-turbo for each Windows target: static, no SIMD, built once and kept under build/.
-build_jpeg() {
-  local arch=$1 jpeg_prefix="$deps/libjpeg-turbo-$1"
-  [ -f "$jpeg_prefix/lib/libjpeg.a" ] && return 0
-  src_list=/etc/apt/sources.list.d/zelmora-deb-src.sources
-  if [ ! -f "$src_list" ]; then
-    # Source entries mirroring the machine's own binary entries; nothing of the machine's is touched.
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-      sed -e 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > "$src_list"
-    else
-      grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "${src_list%.sources}.list"
-    fi
-    apt-get update -qq
+# libjpeg-turbo for each Windows target, built once and kept under build/.
+source "$top/tools/libjpeg-turbo.sh"
+for arch in i686 x86_64; do
+  [ -f "$deps/libjpeg-turbo-$arch/lib/libjpeg.a" ] && continue
+  if [ -z "${jpeg_source:-}" ]; then
+    rm -rf "$deps/jpeg-src"
+    fetch_jpeg_source "$deps/jpeg-src"
   fi
-  rm -rf "$deps/jpeg-src" "$deps/jpeg-build"
-  mkdir -p "$deps/jpeg-src"
-  (cd "$deps/jpeg-src" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
-  jpeg_dir=$(find "$deps/jpeg-src" -maxdepth 1 -mindepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
-  [ -n "$jpeg_dir" ] || { echo "setup: libjpeg-turbo source not found" >&2; exit 1; }
-  cmake -S "$jpeg_dir" -B "$deps/jpeg-build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
-    -DCMAKE_INSTALL_PREFIX="$jpeg_prefix" >/dev/null
-  cmake --build "$deps/jpeg-build" -j"$(nproc)" >/dev/null
-  cmake --install "$deps/jpeg-build" >/dev/null
-  rm -rf "$deps/jpeg-src" "$deps/jpeg-build"
-}
-build_jpeg i686
-build_jpeg x86_64
+  build_jpeg "$jpeg_source" "$top/cmake/mingw-$arch.cmake" "$deps/libjpeg-turbo-$arch"
+done
+rm -rf "$deps/jpeg-src"

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Signs a Setup.exe that both reproducible builds agreed on with Authenticode
+# (SHA-256, osslsigncode), carrying the program's name and the given address:
+#   sign-setup.sh [--key KEY] [--timestamp URL] CERT URL UNSIGNED COMPARED_SHA256 SIGNED
+# CERT is a PKCS#12 file, or with --key a certificate (chain) and its private
+# key. The password comes from the file named by ZELMORA_SIGN_PASSWORD_FILE or
+# from ZELMORA_SIGN_PASSWORD, never from the command line, where every user of
+# the machine could read it. --timestamp names an RFC 3161 timestamp server.
+# Refuses UNSIGNED unless its SHA-256 is COMPARED_SHA256, the sum both builds
+# came out with. Prints the Authenticode digest that the signature covers.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+usage() {
+  echo "usage: sign-setup.sh [--key KEY] [--timestamp URL] CERT URL UNSIGNED COMPARED_SHA256 SIGNED" >&2
+  exit 2
+}
+
+credentials=() timestamp=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --key) [ $# -ge 2 ] || usage; key=$2; shift 2 ;;
+    --timestamp) [ $# -ge 2 ] || usage; timestamp=(-ts "$2"); shift 2 ;;
+    -*) usage ;;
+    *) break ;;
+  esac
+done
+[ $# = 5 ] || usage
+certificate=$1 url=$2 unsigned=$3 compared=$4 signed=$5
+if [ -n "${key:-}" ]; then
+  credentials=(-certs "$certificate" -key "$key")
+else
+  credentials=(-pkcs12 "$certificate")
+fi
+
+sum=$(sha256sum < "$unsigned" | cut -d' ' -f1)
+if [ "$sum" != "$compared" ]; then
+  echo "sign-setup: not signing $unsigned: it is not the file both builds agreed on" \
+    "(SHA-256 $sum, compared $compared)" >&2
+  exit 1
+fi
+
+sign() {
+  osslsigncode sign "${credentials[@]}" "$@" -h sha256 -n "Zelmora Setup" -i "$url" \
+    "${timestamp[@]}" -in "$unsigned" -out "$signed.partial" >/dev/null
+}
+trap 'rm -f "$signed.partial"' EXIT
+if [ -n "${ZELMORA_SIGN_PASSWORD_FILE:-}" ]; then
+  sign -readpass "$ZELMORA_SIGN_PASSWORD_FILE" </dev/null
+elif [ -n "${ZELMORA_SIGN_PASSWORD:-}" ]; then
+  # printf is built in: the password reaches osslsigncode's input, no argument list.
+  printf '%s' "$ZELMORA_SIGN_PASSWORD" | sign -readpass -
+else
+  sign </dev/null
+fi
+
+# What the signature holds (the chain is not judged here: the signer's CA may
+# be one this machine does not know) against what the unsigned file gives.
+covered=$(osslsigncode verify -in "$signed.partial" 2>/dev/null |
+            sed -n 's/^Current message digest *: *\([0-9A-F]*\).*/\1/p' || true)
+expected=$("$top/tools/authenticode-digest.sh" "$unsigned")
+if [ "$covered" != "$expected" ]; then
+  echo "sign-setup: the signature covers '$covered', the unsigned file gives $expected" >&2
+  exit 1
+fi
+mv "$signed.partial" "$signed"
+echo "$covered"
