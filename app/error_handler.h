@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/messages.h"
+
 namespace app {
 
 // The message with "." appended when its last character is above "." in byte order.
@@ -20,7 +22,7 @@ void Guarded(Action&& action) noexcept {
   } catch (const std::exception& failure) {
     HandleFailure(failure.what());
   } catch (...) {
-    HandleFailure("Unknown failure");
+    HandleFailure(messages::kUnknownFailure);
   }
 }
 

@@ -15,6 +15,7 @@
 #include "app/application_window.h"
 #include "app/message_services.h"
 #include "app/system_libraries.h"
+#include "base/messages.h"
 #include "wizard/form1.h"
 
 namespace {
@@ -44,11 +45,11 @@ int ReportBrokenStart(const std::exception& failure) {
   char* kind = abi::__cxa_demangle(typeid(failure).name(), nullptr, nullptr, &status);
   const bool period = !message.empty() && message.back() != '.';
   char text[1024];
-  std::snprintf(text, sizeof text, "Exception %s in module %s at %p.\n%s%s",
+  std::snprintf(text, sizeof text, messages::kBrokenStart,
                 status == 0 ? kind : typeid(failure).name(), name,
                 static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(), period ? "." : "");
   std::free(kind);
-  MessageBoxA(nullptr, text, "Application Error", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  MessageBoxA(nullptr, text, messages::kBrokenStartCaption, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
   return 1;
 }
 

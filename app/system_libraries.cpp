@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
+#include "base/messages.h"
 
 namespace app {
 
@@ -31,7 +32,7 @@ HMODULE FindSystemLibrary(const char* name) {
 
 HMODULE LoadSystemLibrary(const char* name) {
   HMODULE library = FindSystemLibrary(name);
-  if (library == nullptr) Fail("Cannot load the system library %s", name);
+  if (library == nullptr) Fail(messages::kCannotLoadSystemLibrary, name);
   return library;
 }
 

@@ -20,7 +20,7 @@ bool AnyProbeExists(const std::string& game_folder, const std::array<const char*
 
 }  // namespace
 
-const std::string RunLayoutPrefix = "\\Run";
+const std::string kRunLayoutPrefix = "\\Run";
 
 bool IsGameFolder(const std::string& game_folder) {
   return AnyProbeExists(game_folder, kRunStyleProbes) ||
@@ -33,7 +33,7 @@ bool UsesRunLayout(const std::string& game_folder) {
 }
 
 std::string LayoutPrefix(const std::string& game_folder) {
-  return UsesRunLayout(game_folder) ? RunLayoutPrefix : std::string();
+  return UsesRunLayout(game_folder) ? kRunLayoutPrefix : std::string();
 }
 
 std::string JoinPath(const std::string& a, const std::string& b) { return a + b; }

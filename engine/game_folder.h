@@ -6,7 +6,7 @@
 
 namespace engine {
 
-extern const std::string RunLayoutPrefix;  // "\Run"
+extern const std::string kRunLayoutPrefix;  // "\Run"
 
 // True when one of the six probe folders (four under "\Run", two under "\Data") exists.
 bool IsGameFolder(const std::string& game_folder);

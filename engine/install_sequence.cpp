@@ -1,5 +1,6 @@
 #include "engine/install_sequence.h"
 
+#include "base/messages.h"
 #include "engine/game_folder.h"
 #include "engine/map_copy.h"
 #include "listfiles/battle_names.h"
@@ -9,13 +10,10 @@
 
 namespace engine {
 
-const std::string IncorrectPathNotice =
-    "Incorrect path to \"Battle for Europe\". Please true again";
-
 void RunInstall(InstallView& view, MapCatalogue& catalogue) {
   const std::string game = view.GameFolderText();
   if (!IsGameFolder(game)) {
-    view.ShowNotice(IncorrectPathNotice);
+    view.ShowNotice(messages::kIncorrectGameFolder);
     return;
   }
   const std::string layout = LayoutPrefix(game);
@@ -41,9 +39,9 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue) {
 
   // Only the bar's final state shows: no message is handled while the install
   // runs, so the intermediate positions 1 .. 49998 are never drawn.
-  view.SetProgressRange(0, ProgressMaximum);
+  view.SetProgressRange(0, kProgressMaximum);
   view.SetProgressPosition(0);
-  view.SetProgressPosition(ProgressMaximum - 1);
+  view.SetProgressPosition(kProgressMaximum - 1);
   view.ShowFinishPage();
 }
 

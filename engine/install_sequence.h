@@ -8,9 +8,7 @@
 
 namespace engine {
 
-extern const std::string IncorrectPathNotice;
-
-inline constexpr int ProgressMaximum = 50000;
+inline constexpr int kProgressMaximum = 50000;
 
 // Checks the game folder (a rejected one gets the notice and nothing is
 // written), updates the single-mission and mission lists, then per map copies

@@ -27,12 +27,12 @@ MapCatalogue& ProcessMapCatalogue() {
 
 std::string BaseName(const std::string& entry) {
   std::string base = entry;
-  const std::string::size_type marker = base.find(MapMarker);
+  const std::string::size_type marker = base.find(kMapMarker);
   if (marker != std::string::npos) base.erase(marker, 1);
   return base;
 }
 
-std::string MarkedEntry(const std::string& entry) { return MapMarker + BaseName(entry); }
+std::string MarkedEntry(const std::string& entry) { return kMapMarker + BaseName(entry); }
 
 std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue) {
   std::vector<std::string> marked;

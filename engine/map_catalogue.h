@@ -22,11 +22,11 @@ extern const std::string TextKeySuffix;
 extern const std::string BlockDashLine;
 extern const std::string PreviewLineSuffix;
 
-constexpr char MapMarker = '#';
+constexpr char kMapMarker = '#';
 
 struct MapCatalogue {
   MapCatalogue();
-  // Entries in install order; each begins with MapMarker until its block is written.
+  // Entries in install order; each begins with kMapMarker until its block is written.
   std::array<std::string, MapHighIndex + 1> MapNames;
 };
 

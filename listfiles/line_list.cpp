@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "listfiles/failure.h"
-#include "listfiles/list_messages.h"
+#include "base/failure.h"
+#include "base/messages.h"
 #include "listfiles/text_routines.h"
 #include "platform/file_system.h"
 
@@ -16,11 +16,11 @@ LineList LineList::LoadLines(const std::string& path) {
     case platform::ReadOutcome::Ok:
       return FromBytes(std::move(bytes));
     case platform::ReadOutcome::CannotOpen:
-      Fail(messages::CannotOpenFile, path);
+      Fail(messages::kCannotOpenFile, path);
     case platform::ReadOutcome::CannotRead:
       break;
   }
-  Fail(messages::CannotReadFile, path);
+  Fail(messages::kCannotReadFile, path);
 }
 
 namespace {
@@ -93,7 +93,7 @@ LineList LineList::FromBytes(std::string bytes) {
 int LineList::LineCount() const { return static_cast<int>(starts_.size()); }
 
 void LineList::CheckIndex(std::int32_t index) const {
-  if (index < 0 || index >= LineCount()) Fail(messages::ListIndexOutOfBounds, FormatInt(index));
+  if (index < 0 || index >= LineCount()) Fail(messages::kListIndexOutOfBounds, FormatInt(index));
 }
 
 std::size_t LineList::LineEnd(std::size_t index) const {
@@ -160,14 +160,14 @@ std::vector<bool> LineList::ContainsEach(const std::vector<std::string>& needles
 }
 
 void LineList::SaveLines(const std::string& path) const {
-  if (cut_at_nul_) Fail(messages::FileHoldsNulByte, path);
+  if (cut_at_nul_) Fail(messages::kFileHoldsNulByte, path);
   switch (platform::WriteWholeFile(path, text_)) {
     case platform::WriteOutcome::Ok:
       return;
     case platform::WriteOutcome::CannotCreate:
-      Fail(messages::CannotCreateFile, path);
+      Fail(messages::kCannotCreateFile, path);
     case platform::WriteOutcome::ShortWrite:
       break;
   }
-  throw Failure(messages::StreamWriteError);
+  throw Failure(messages::kStreamWriteError);
 }

@@ -1,7 +1,7 @@
 #include "listfiles/text_routines.h"
 
-#include "listfiles/failure.h"
-#include "listfiles/list_messages.h"
+#include "base/failure.h"
+#include "base/messages.h"
 
 int FindText(const std::string& needle, const std::string& text) {
   if (needle.empty()) return 0;
@@ -63,7 +63,7 @@ std::int32_t ParseInt(const std::string& text) {
   const std::size_t prefix = HexPrefixLength(text, at);
   const bool ok =
       prefix != 0 ? ParseHexadecimal(text, at + prefix, value) : ParseDecimal(text, at, value);
-  if (!ok) Fail(messages::NotAValidInteger, text);
+  if (!ok) Fail(messages::kNotAValidInteger, text);
   return value;
 }
 

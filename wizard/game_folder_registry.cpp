@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "listfiles/failure.h"
-#include "listfiles/list_messages.h"
+#include "base/failure.h"
+#include "base/messages.h"
 #include "listfiles/text_routines.h"
 
 namespace wizard {
@@ -15,9 +15,6 @@ const char kGameRegistryKey[] =
 const char kTargetFolderValue[] = "target folder";
 
 namespace {
-
-const char kInvalidDataType[] = "Invalid data type for '%s'";
-const char kFailedToGetData[] = "Failed to get data for '%s'";
 
 // The registry context: HKEY_LOCAL_MACHINE with at most one key open.
 class RegistryContext {
@@ -68,13 +65,13 @@ class RegistryContext {
     if (key_ == nullptr ||
         RegQueryValueExA(key_, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
       return std::string();
-    if (type != REG_SZ && type != REG_EXPAND_SZ) Fail(kInvalidDataType, name);
+    if (type != REG_SZ && type != REG_EXPAND_SZ) Fail(messages::kInvalidDataType, name);
     // One spare zero byte: string data need not be terminated.
     std::vector<char> data(size + 1, '\0');
     DWORD fetched = size;
     if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
                          &fetched) != ERROR_SUCCESS)
-      Fail(kFailedToGetData, name);
+      Fail(messages::kFailedToGetData, name);
     return std::string(data.data());
   }
 
@@ -90,7 +87,7 @@ void ReadGameFolder(std::string& folder) {
   const std::vector<std::string> names = registry.SubKeyNames();
   for (std::size_t i = 0; folder.empty(); ++i) {
     if (i >= names.size())
-      Fail(messages::ListIndexOutOfBounds, FormatInt(static_cast<std::int32_t>(i)));
+      Fail(messages::kListIndexOutOfBounds, FormatInt(static_cast<std::int32_t>(i)));
     registry.Open(std::string(kGameRegistryKey) + "\\" + names[i]);
     folder = registry.ReadString(kTargetFolderValue);
   }

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
+#include "base/messages.h"
 #include "wizard/picture_resampling.h"
 #include "wizard/resource_bytes.h"
 
@@ -40,7 +41,7 @@ PixelRows DecodeJpeg(const char* name) {
   PixelRows pixels;
   if (setjmp(errors.escape) != 0) {
     jpeg_destroy_decompress(&info);
-    Fail("The page picture cannot be decoded: %s", errors.message);
+    Fail(messages::kCannotDecodePicture, errors.message);
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.data()),
@@ -78,7 +79,7 @@ HBITMAP PagePicture(int width, int height) {
   header.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr) Fail("The page picture cannot be shown", "");
+  if (bitmap == nullptr) Fail(messages::kCannotShowPicture, "");
   std::copy(pixels.bytes.begin(), pixels.bytes.end(), static_cast<unsigned char*>(bits));
   return bitmap;
 }

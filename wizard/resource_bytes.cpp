@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
+#include "base/messages.h"
 
 namespace wizard {
 
@@ -11,7 +12,7 @@ std::string ResourceBytes(const char* name) {
   HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (data == nullptr) Fail("The program's resource %s is missing", name);
+  if (data == nullptr) Fail(messages::kResourceMissing, name);
   return std::string(static_cast<const char*>(data), SizeofResource(module, resource));
 }
 

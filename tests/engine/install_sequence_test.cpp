@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
 #include "platform/file_system.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"

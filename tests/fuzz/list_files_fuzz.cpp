@@ -7,7 +7,7 @@
 #include <string>
 
 #include "listfiles/battle_names.h"
-#include "listfiles/failure.h"
+#include "base/failure.h"
 #include "listfiles/line_list.h"
 #include "listfiles/text_routines.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
 #include "platform/file_system.h"
 #include "tests/support/scratch_folder.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
 #include "platform/file_system.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"

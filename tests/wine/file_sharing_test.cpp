@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "listfiles/failure.h"
+#include "base/failure.h"
 #include "listfiles/line_list.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"

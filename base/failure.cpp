@@ -1,4 +1,4 @@
-#include "listfiles/failure.h"
+#include "base/failure.h"
 
 std::string FillIn(const std::string& pattern, const std::string& value) {
   std::string text = pattern;

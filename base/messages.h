@@ -1,0 +1,45 @@
+#pragma once
+// Every text the user may see in a message, exactly as shown; "%s" and "%d"
+// are filled in by Fail. The wizard's captions and labels are in its design.
+
+namespace messages {
+
+// List files.
+inline constexpr char kCannotOpenFile[] = "Cannot open file %s";
+inline constexpr char kCannotCreateFile[] = "Cannot create file %s";
+inline constexpr char kStreamWriteError[] = "Stream write error";
+inline constexpr char kListIndexOutOfBounds[] = "List index out of bounds (%d)";
+inline constexpr char kNotAValidInteger[] = "'%s' is not a valid integer value";
+// Reading stopped short of the file's length.
+inline constexpr char kCannotReadFile[] = "Cannot read file %s";
+// Saving would drop everything from the NUL byte on.
+inline constexpr char kFileHoldsNulByte[] =
+    "File %s holds a NUL byte and cannot be rewritten without losing its end";
+
+// The game's registry entry.
+inline constexpr char kInvalidDataType[] = "Invalid data type for '%s'";
+inline constexpr char kFailedToGetData[] = "Failed to get data for '%s'";
+
+// The install.
+inline constexpr char kIncorrectGameFolder[] =
+    "Incorrect path to \"Battle for Europe\". Please true again";
+
+// The wizard's questions and dialogs.
+inline constexpr char kCancelQuestion[] = "Do you really want to abort installation ?";
+inline constexpr char kCancelCaption[] = "MessageBox";
+inline constexpr char kBrowseTitle[] = "Select a folder";
+
+// The program itself broken or its system incomplete.
+inline constexpr char kUnknownFailure[] = "Unknown failure";
+inline constexpr char kCannotLoadSystemLibrary[] = "Cannot load the system library %s";
+inline constexpr char kCannotCreateWindow[] = "The wizard window cannot be created";
+inline constexpr char kCannotCreateControl[] = "The wizard's control %s cannot be created";
+inline constexpr char kCannotDecodePicture[] = "The page picture cannot be decoded: %s";
+inline constexpr char kCannotShowPicture[] = "The page picture cannot be shown";
+inline constexpr char kResourceMissing[] = "The program's resource %s is missing";
+// The last resort when the window cannot be built: kind, program, address,
+// message and its period.
+inline constexpr char kBrokenStartCaption[] = "Application Error";
+inline constexpr char kBrokenStart[] = "Exception %s in module %s at %p.\n%s%s";
+
+}  // namespace messages
