@@ -7,17 +7,12 @@
 #include <cstring>
 #include <string>
 
+#include "app/system_libraries.h"
+
 extern "C" void* ZelmoraResolveImport(void** slot, const char* qualified_name) {
   const char* separator = std::strchr(qualified_name, '!');
   const std::string library(qualified_name, separator - qualified_name);
-  HMODULE module = LoadLibraryExA(library.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (module == nullptr) {
-    // Without the search flags (Windows 7 before KB2533623): name System32 in full.
-    char folder[MAX_PATH + 1] = {};
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length > 0 && length < MAX_PATH)
-      module = LoadLibraryA((std::string(folder, length) + "\\" + library).c_str());
-  }
+  HMODULE module = app::FindSystemLibrary(library.c_str());
   void* function =
       module ? reinterpret_cast<void*>(GetProcAddress(module, separator + 1)) : nullptr;
   if (function == nullptr) FatalAppExitA(0, qualified_name);
