@@ -16,7 +16,9 @@ add_library(zelmora_app STATIC
   app/title.cpp
   wizard/design_fonts.cpp
   wizard/form1.cpp
+  wizard/form1_colours.cpp
   wizard/form1_keys.cpp
+  wizard/form1_layout.cpp
   wizard/form_design.cpp
   wizard/game_folder_registry.cpp
   wizard/gdi_objects.cpp

@@ -1,7 +1,7 @@
 #pragma once
 // The wizard window: four page panels and a progress strip stacked in one
 // place; a page shows by raising its panel. The page state is the stacking
-// order alone.
+// order alone. Pages: wizard/pages.h; controls: wizard/form_design.cpp.
 
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include "wizard/control_ids.h"
 #include "wizard/design_fonts.h"
 #include "wizard/gdi_objects.h"
+#include "wizard/pages.h"
 
 namespace wizard {
 
@@ -26,13 +27,14 @@ class TForm1 : public engine::InstallView {
   TForm1& operator=(const TForm1&) = delete;
 
   HWND Handle() const { return window_; }
-  // Shows the window centred on the desktop.
+  // Shows the window centred on the desktop, laid out for the monitor there.
   void Show(int show_command);
   // Takes the wizard's own keys before the focused control sees them: Tab and
   // Shift+Tab walk the front page's tab stops, Enter presses its forward button
   // or the focused button, Escape its Cancel. True when message was one of them.
   bool HandleKey(const MSG& message);
 
+  // The design's handlers.
   void FormCreate();
   void Button1Click();
   void Button3Click();
@@ -44,6 +46,16 @@ class TForm1 : public engine::InstallView {
   void Button11Click();
   void Button12Click();
 
+  // The window's messages, routed by its window procedure.
+  LRESULT OnCommand(WPARAM wparam, LPARAM lparam);
+  LRESULT OnControlColour(WPARAM wparam, LPARAM lparam);
+  LRESULT OnGetMinMaxInfo(WPARAM wparam, LPARAM lparam);
+  LRESULT OnDpiChanged(WPARAM wparam, LPARAM lparam);
+  LRESULT OnClose(WPARAM wparam, LPARAM lparam);
+  LRESULT OnActivate(WPARAM wparam, LPARAM lparam);
+  LRESULT OnSetFocus(WPARAM wparam, LPARAM lparam);
+  LRESULT OnSysColorChange(WPARAM wparam, LPARAM lparam);
+
   // What the install needs of the window.
   std::string GameFolderText() override;
   void ShowNotice(const std::string& text) override;
@@ -52,9 +64,13 @@ class TForm1 : public engine::InstallView {
   void ShowFinishPage() override;
 
  private:
+  static constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  static constexpr DWORD kFormExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK PanelProcedure(HWND panel, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  static std::string TextOf(HWND window);
+  // Layout (form1_layout.cpp).
   void CreateControls();
   HWND CreateControl(ControlId id);
   // Places every control, sizes the labels and the window, and sets fonts and
@@ -63,10 +79,11 @@ class TForm1 : public engine::InstallView {
   RECT LabelRect(ControlId id, const RECT& design_place) const;
   // Resizes the window where its frame leaves the client area other than one page.
   void FitFrameToContent();
-  void ClickHandler(ControlId id);
-  LRESULT ControlColour(HDC dc, HWND control);
+  // Colours (form1_colours.cpp).
+  static void ColourTextBox(HWND box);
+  // Pages (here) and keys (form1_keys.cpp).
   void BringToFront(ControlId panel);
-  ControlId FrontPage() const;
+  const Page& FrontPage() const;
   std::vector<HWND> TabStops(ControlId page) const;
   void MoveFocus(bool backward);
   void FocusFrontPage();

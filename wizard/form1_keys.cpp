@@ -7,26 +7,10 @@
 
 #include "wizard/form1.h"
 #include "wizard/form_design.h"
+#include "wizard/pages.h"
 
 namespace wizard {
 namespace {
-
-// The buttons that Enter and Escape press on each page.
-struct PageButtons {
-  ControlId page, forward, cancel;  // cancel: ControlCount where the page has none
-};
-
-constexpr PageButtons kPageButtons[] = {
-    {TabControl2, Button1, ControlCount},
-    {TabControl1, Button5, Button4},
-    {TabControl3, Button3, Button8},
-    {TabControl4, Button10, Button7},
-};
-
-const PageButtons& ButtonsOf(ControlId page) {
-  return *std::find_if(std::begin(kPageButtons), std::end(kPageButtons),
-                       [page](const PageButtons& buttons) { return buttons.page == page; });
-}
 
 ControlId IdOf(HWND control) {
   const int id = GetDlgCtrlID(control) - kFirstControlId;
@@ -52,7 +36,7 @@ bool TForm1::HandleKey(const MSG& message) {
       if (!Repeated(message)) PressEnter();
       return true;
     case VK_ESCAPE:
-      if (!Repeated(message)) Press(ButtonsOf(FrontPage()).cancel);
+      if (!Repeated(message)) Press(FrontPage().cancel);
       return true;
     default:
       return false;
@@ -61,10 +45,10 @@ bool TForm1::HandleKey(const MSG& message) {
 
 // The page on top; the progress strip lies over the destination page, which
 // stays the page in front.
-ControlId TForm1::FrontPage() const {
+const Page& TForm1::FrontPage() const {
   for (HWND panel = GetWindow(window_, GW_CHILD); panel; panel = GetWindow(panel, GW_HWNDNEXT))
-    if (panel != controls_[TabControl5]) return IdOf(panel);
-  return TabControl2;
+    if (panel != controls_[ProgressStrip]) return PageOf(IdOf(panel));
+  return WelcomePage;
 }
 
 std::vector<HWND> TForm1::TabStops(ControlId page) const {
@@ -84,7 +68,7 @@ std::vector<HWND> TForm1::TabStops(ControlId page) const {
 }
 
 void TForm1::MoveFocus(bool backward) {
-  const std::vector<HWND> stops = TabStops(FrontPage());
+  const std::vector<HWND> stops = TabStops(FrontPage().panel);
   if (stops.empty()) return;
   const std::size_t count = stops.size();
   const std::size_t at = std::find(stops.begin(), stops.end(), GetFocus()) - stops.begin();
@@ -95,13 +79,13 @@ void TForm1::MoveFocus(bool backward) {
   if (stops[next] == controls_[Edit1]) SendMessageA(stops[next], EM_SETSEL, 0, -1);
 }
 
-void TForm1::FocusFrontPage() { SetFocus(controls_[ButtonsOf(FrontPage()).forward]); }
+void TForm1::FocusFrontPage() { SetFocus(controls_[FrontPage().forward]); }
 
 void TForm1::PressEnter() {
   const ControlId focus = IdOf(GetFocus());
   const bool on_button = focus != ControlCount && kFormDesign[focus].kind == ControlKind::Button &&
-                         kFormDesign[focus].parent == FrontPage();
-  Press(on_button ? focus : ButtonsOf(FrontPage()).forward);
+                         kFormDesign[focus].parent == FrontPage().panel;
+  Press(on_button ? focus : FrontPage().forward);
 }
 
 void TForm1::Press(ControlId button) {

@@ -1,0 +1,180 @@
+// The wizard window's controls: made from the design table, then placed,
+// sized and given fonts and pictures for the window's DPI.
+
+#include <windows.h>
+// The rest build on windows.h.
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/display_scale.h"
+#include "base/failure.h"
+#include "base/messages.h"
+#include "wizard/form1.h"
+#include "wizard/form_design.h"
+#include "wizard/page_picture.h"
+#include "wizard/pages.h"
+#include "wizard/resource_bytes.h"
+
+namespace wizard {
+namespace {
+
+// The window class, styles and extended styles of each kind of control.
+struct ControlClass {
+  ControlKind kind;
+  const char* window_class;
+  DWORD style, ex_style;
+};
+
+const ControlClass kControlClasses[] = {
+    // No WS_CLIPCHILDREN: the panel face must show inside the separator frame.
+    {ControlKind::Panel, WC_TABCONTROLA, WS_CLIPSIBLINGS | TCS_BUTTONS, WS_EX_CONTROLPARENT},
+    {ControlKind::Picture, "STATIC", SS_BITMAP | SS_CENTERIMAGE, 0},
+    {ControlKind::RichText, "RichEdit20A", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+    {ControlKind::Label, "STATIC", SS_LEFT | SS_NOPREFIX, 0},
+    // A caption-less frame this flat is a thin etched line above the buttons.
+    {ControlKind::Separator, "STATIC", SS_ETCHEDFRAME, 0},
+    {ControlKind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ControlKind::PathBox, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ControlKind::ProgressBar, PROGRESS_CLASSA, PBS_SMOOTH, 0},
+};
+
+const ControlClass& ClassOf(ControlKind kind) {
+  return *std::find_if(std::begin(kControlClasses), std::end(kControlClasses),
+                       [kind](const ControlClass& entry) { return entry.kind == kind; });
+}
+
+// A text resource stored with LF line ends, one after every line, as the rich
+// text boxes want it: lines joined by CR LF.
+std::string TextResource(const char* name) {
+  std::string stored = ResourceBytes(name);
+  if (!stored.empty() && stored.back() == '\n') stored.pop_back();
+  std::string text;
+  for (char c : stored) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return text;
+}
+
+int TabRank(ControlId id) {
+  return kFormDesign[id].tab_order < 0 ? ControlCount : kFormDesign[id].tab_order;
+}
+
+}  // namespace
+
+void TForm1::CreateControls() {
+  // Panels first: each new one goes on top, so the welcome page ends up in front.
+  for (ControlId panel : kPanelsBottomFirst) {
+    controls_[panel] = CreateControl(panel);
+    SetWindowPos(controls_[panel], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  // Then each page's controls in tab order: a new child goes to the bottom of
+  // its siblings, and the tab key walks them from the top.
+  std::vector<ControlId> order;
+  for (const ControlDesign& design : kFormDesign)
+    if (design.kind != ControlKind::Panel) order.push_back(design.id);
+  std::stable_sort(order.begin(), order.end(),
+                   [](ControlId a, ControlId b) { return TabRank(a) < TabRank(b); });
+  for (ControlId id : order) controls_[id] = CreateControl(id);
+}
+
+HWND TForm1::CreateControl(ControlId id) {
+  const ControlDesign& design = kFormDesign[id];
+  const ControlClass& kind = ClassOf(design.kind);
+  DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (design.enabled ? 0 : WS_DISABLED);
+  // Only a box the reader may use scrolls and takes the focus.
+  if (design.kind == ControlKind::RichText && design.enabled) style |= WS_VSCROLL | WS_TABSTOP;
+  // Pictures and rich text boxes name their resource; it is not their caption.
+  const bool text_is_caption =
+      design.kind != ControlKind::Picture && design.kind != ControlKind::RichText;
+  HWND parent = design.kind == ControlKind::Panel ? window_ : controls_[design.parent];
+  // Placed and sized by LayOut.
+  HWND control = CreateWindowExA(
+      kind.ex_style, kind.window_class, text_is_caption ? design.text : "", style, 0, 0, 0, 0,
+      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
+      GetModuleHandleA(nullptr), nullptr);
+  if (control == nullptr) Fail(messages::kCannotCreateControl, kind.window_class);
+
+  if (design.kind == ControlKind::Panel) {
+    // Buttons report to their parent, the panel: pass that on to the window.
+    SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    panel_default_procedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProcedure)));
+  } else if (design.kind == ControlKind::RichText) {
+    SendMessageA(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+    SetWindowTextA(control, TextResource(design.text).c_str());
+    ColourTextBox(control);
+  } else if (design.kind == ControlKind::ProgressBar) {
+    SendMessageA(control, PBM_SETRANGE32, 0, 100);
+  }
+  return control;
+}
+
+void TForm1::LayOut(int dpi) {
+  dpi_ = dpi;
+  const app::DisplayScale scale(dpi);
+  // The controls take the new fonts and picture before the old ones go.
+  DesignFonts fonts(dpi);
+  const ControlDesign& image = kFormDesign[Image1];
+  const RECT picture_place = scale.Rect(image.left, image.top, image.width, image.height);
+  Bitmap page_picture(PagePicture(picture_place.right - picture_place.left,
+                                  picture_place.bottom - picture_place.top));
+  std::swap(fonts_, fonts);
+  std::swap(page_picture_, page_picture);
+
+  SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(ControlFont::Form)), FALSE);
+  for (const ControlDesign& design : kFormDesign) {
+    HWND control = controls_[design.id];
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(design.font)), TRUE);
+    if (design.kind == ControlKind::Picture)
+      SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
+                   reinterpret_cast<LPARAM>(page_picture_.Get()));
+    RECT place = scale.Rect(design.left, design.top, design.width, design.height);
+    if (design.kind == ControlKind::Label) place = LabelRect(design.id, place);
+    SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  client_size_ = {scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
+  RECT frame = {0, 0, client_size_.cx, client_size_.cy};
+  app::AdjustFrameForDpi(frame, kFormStyle, kFormExStyle, dpi);
+  outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm1::FitFrameToContent() {
+  // The frame of a DPI is not always the one the system draws (Wine keeps its
+  // own): make up the difference so that the client area holds one page.
+  RECT client = {}, frame = {};
+  if (IsIconic(window_) || !GetClientRect(window_, &client) || !GetWindowRect(window_, &frame))
+    return;
+  const int wider = client_size_.cx - client.right, higher = client_size_.cy - client.bottom;
+  outer_size_ = {frame.right - frame.left + wider, frame.bottom - frame.top + higher};
+  if (wider != 0 || higher != 0)
+    SetWindowPos(window_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT TForm1::LabelRect(ControlId id, const RECT& design_place) const {
+  // Labels size themselves to their one-line text, measured as the label
+  // draws it: in its own font, on its own device context.
+  HWND label = controls_[id];
+  HDC dc = GetDC(label);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+  const std::string text = TextOf(label);
+  RECT extent = {};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+  SelectObject(dc, previous);
+  ReleaseDC(label, dc);
+  return {design_place.left, design_place.top, design_place.left + extent.right,
+          design_place.top + extent.bottom};
+}
+
+std::string TForm1::TextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<std::size_t>(std::max(0, copied)));
+}
+
+}  // namespace wizard
