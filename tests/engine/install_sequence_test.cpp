@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "base/failure.h"
 #include "platform/file_system.h"
+#include "tests/support/failure_text.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
@@ -32,10 +32,6 @@ class RecordingView : public engine::InstallView {
   std::string game_;
 };
 
-const char kGameSingleMissions[] = "2\r\nCampaign One\r\nCampaign Two\r\n";
-const char kGameMissions[] = "#Campaign\r\n#Campaign_TXT\r\n-\r\n";
-const char kGameBattleNames[] = "CAMPAIGN_TXT Campaign\r\n";
-
 // Installs from the fixture's folder as current directory, the way the wizard runs.
 class InstallSequence : public testing::Test {
  protected:
@@ -43,7 +39,7 @@ class InstallSequence : public testing::Test {
   ~InstallSequence() override { ChangeDirectory(home_); }
 
   void Prepare(GameFixture& game) {
-    game.WriteLists(kGameSingleMissions, kGameMissions, kGameBattleNames);
+    WriteGameLists(game);
     game.WriteMaps();
     ASSERT_TRUE(ChangeDirectory(game.scratch.Path()));
   }
@@ -52,14 +48,6 @@ class InstallSequence : public testing::Test {
     RecordingView view(game.GameFolder());
     engine::RunInstall(view, catalogue);
     return view;
-  }
-
-  void ExpectFirstInstallLists(const GameFixture& game) {
-    EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"),
-              "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
-    EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
-    EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
-              kGameBattleNames + AllBattleNameLines(false));
   }
 
   std::string home_;
@@ -71,7 +59,7 @@ TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
   engine::MapCatalogue catalogue;
   const RecordingView view = Install(game, catalogue);
 
-  ExpectFirstInstallLists(game);
+  ExpectListsOfOneInstall(game);
   for (int i = 0; i <= engine::MapHighIndex; ++i) {
     const std::string base = PackBaseName(i);
     EXPECT_EQ(game.ReadData("Missions\\Skirmish\\" + base + ".m3d"), "map " + base);
@@ -90,7 +78,7 @@ TEST_F(InstallSequence, RunLayoutWritesUnderRun) {
   Prepare(game);
   engine::MapCatalogue catalogue;
   EXPECT_TRUE(Install(game, catalogue).finish_shown);
-  ExpectFirstInstallLists(game);
+  ExpectListsOfOneInstall(game);
   EXPECT_TRUE(game.scratch.Exists("Game\\Run\\Data\\Missions\\Skirmish\\QXMap008.txt"));
 }
 
@@ -100,7 +88,7 @@ TEST_F(InstallSequence, BothLayoutsInstallUnderPlainDataOnly) {
   Prepare(game);
   engine::MapCatalogue catalogue;
   EXPECT_TRUE(Install(game, catalogue).finish_shown);
-  ExpectFirstInstallLists(game);
+  ExpectListsOfOneInstall(game);
   EXPECT_EQ(game.scratch.ReadFile("Game\\Run\\Data\\Missions\\SingleMiss.txt"), "0\r\n");
   EXPECT_EQ(game.scratch.ListNames("Game\\Run\\Data\\Missions\\Skirmish"), "");
 }
@@ -127,12 +115,8 @@ TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
   Prepare(game);
   game.scratch.WriteFile("Maps\\Moorland.txt", "");  // empty description: no line 0
   engine::MapCatalogue catalogue;
-  try {
-    Install(game, catalogue);
-    FAIL() << "the empty description file must stop the install";
-  } catch (const Failure& failure) {
-    EXPECT_STREQ(failure.what(), "List index out of bounds (0)");
-  }
+  EXPECT_EQ(FailureText([&] { Install(game, catalogue); }), "List index out of bounds (0)")
+      << "the empty description file must stop the install";
   // Maps before Moorland (index 5) are complete; Moorland's copies were made.
   const std::string battle = game.ReadData("Missions\\Text\\Skirbatlnames.txt");
   EXPECT_NE(battle.find("Marschfeld_TXT"), std::string::npos);
@@ -143,7 +127,7 @@ TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
   game.WriteMaps();
   RecordingView second = Install(game, catalogue);
   EXPECT_TRUE(second.finish_shown);
-  ExpectFirstInstallLists(game);
+  ExpectListsOfOneInstall(game);
 }
 
 TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
@@ -153,11 +137,8 @@ TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
   Install(game, first_run);
   Install(game, second_run);
   for (const std::string& entry : second_run.MapNames) EXPECT_EQ(entry[0], '#');
+  ExpectListsOfOneInstall(game, AllBattleNameLines(true));
   const std::string after_second = game.ReadData("Missions\\Text\\Skirbatlnames.txt");
-  EXPECT_EQ(after_second, kGameBattleNames + AllBattleNameLines(false) + AllBattleNameLines(true));
-  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
-  EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"),
-            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
 
   Install(game, third_run);
   EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"), after_second);
@@ -166,14 +147,14 @@ TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
 TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   GameFixture first, second;
   Prepare(first);
-  second.WriteLists(kGameSingleMissions, kGameMissions, kGameBattleNames);
+  WriteGameLists(second);
   engine::MapCatalogue catalogue;
   Install(first, catalogue);
   // The maps source folder stays the first fixture's (the current directory).
   RecordingView view(second.GameFolder());
   engine::RunInstall(view, catalogue);
   EXPECT_TRUE(view.finish_shown);
-  ExpectFirstInstallLists(second);
+  ExpectListsOfOneInstall(second);
   for (int i = 0; i <= engine::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
 }
 
@@ -213,17 +194,10 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
   const std::string battle_before = read_if_present("Missions\\Text\\Skirbatlnames.txt");
   engine::MapCatalogue catalogue;
   RecordingView view(game.GameFolder());
-  std::string message;
-  try {
-    engine::RunInstall(view, catalogue);
-  } catch (const Failure& failure) {
-    message = failure.what();
-  }
-  const std::string expected_message =
-      GetParam().message_under_data
-          ? "Cannot open file " + game.DataPath(GetParam().message_under_data)
-          : GetParam().message;
-  EXPECT_EQ(message, expected_message);
+  EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue); }),
+            GetParam().message_under_data
+                ? "Cannot open file " + game.DataPath(GetParam().message_under_data)
+                : GetParam().message);
   EXPECT_FALSE(view.finish_shown);
   EXPECT_EQ(view.progress_maximum, 100);
 

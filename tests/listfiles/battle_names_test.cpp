@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/failure.h"
+#include "tests/support/failure_text.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -43,18 +43,10 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, ReadMapTitleFromFile, testing::Values("\r\n",
 TEST(ReadMapTitleFailure, EmptyAndMissingFilesFail) {
   ScratchFolder scratch;
   scratch.WriteFile("empty.txt", "");
-  try {
-    ReadMapTitle(scratch.At("empty.txt"));
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_STREQ(failure.what(), "List index out of bounds (0)");
-  }
-  try {
-    ReadMapTitle(scratch.At("missing.txt"));
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(), "Cannot open file " + scratch.At("missing.txt"));
-  }
+  EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("empty.txt")); }),
+            "List index out of bounds (0)");
+  EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("missing.txt")); }),
+            "Cannot open file " + scratch.At("missing.txt"));
 }
 
 TEST(BattleNameLine, IsEntryKeySpaceTitle) {

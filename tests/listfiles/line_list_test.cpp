@@ -4,20 +4,11 @@
 
 #include <vector>
 
-#include "base/failure.h"
 #include "platform/file_system.h"
+#include "tests/support/failure_text.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
-
-std::string Message(void (*action)()) {
-  try {
-    action();
-  } catch (const Failure& failure) {
-    return failure.what();
-  }
-  return "(no failure)";
-}
 
 struct SplitCase {
   const char* name;
@@ -63,12 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LineListIndex, OutOfBoundsNamesTheIndex) {
   LineList empty = LineList::FromBytes("");
-  EXPECT_EQ(Message([] { LineList::FromBytes("").GetLine(0); }), "List index out of bounds (0)");
-  EXPECT_EQ(Message([] { LineList::FromBytes("A\r\nB\r\n").GetLine(2); }),
+  EXPECT_EQ(FailureText([] { LineList::FromBytes("").GetLine(0); }),
+            "List index out of bounds (0)");
+  EXPECT_EQ(FailureText([] { LineList::FromBytes("A\r\nB\r\n").GetLine(2); }),
             "List index out of bounds (2)");
-  EXPECT_EQ(Message([] { LineList::FromBytes("A\r\n").GetLine(-1); }),
+  EXPECT_EQ(FailureText([] { LineList::FromBytes("A\r\n").GetLine(-1); }),
             "List index out of bounds (-1)");
-  EXPECT_EQ(Message([] { LineList::FromBytes("A\r\n").SetLine(1, "x"); }),
+  EXPECT_EQ(FailureText([] { LineList::FromBytes("A\r\n").SetLine(1, "x"); }),
             "List index out of bounds (1)");
   EXPECT_EQ(empty.LineCount(), 0);
 }
@@ -101,12 +93,7 @@ TEST(LineListContains, IsACaseSensitiveSubstringTestOfTheCurrentText) {
 TEST(LineListLoad, MissingFileFailsNamingThePathAsPassed) {
   ScratchFolder scratch;
   const std::string path = scratch.At("no\\such.txt");
-  try {
-    LineList::LoadLines(path);
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(), "Cannot open file " + path);
-  }
+  EXPECT_EQ(FailureText([&] { LineList::LoadLines(path); }), "Cannot open file " + path);
 }
 
 TEST(LineListLoad, FolderIsNoFile) {
@@ -118,12 +105,8 @@ TEST(LineListLoad, FolderIsNoFile) {
 TEST(LineListSave, MissingFolderFailsAndCreatesNothing) {
   ScratchFolder scratch;
   const std::string path = scratch.At("missing\\list.txt");
-  try {
-    LineList::FromBytes("A\r\n").SaveLines(path);
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(), "Cannot create file " + path);
-  }
+  EXPECT_EQ(FailureText([&] { LineList::FromBytes("A\r\n").SaveLines(path); }),
+            "Cannot create file " + path);
   EXPECT_EQ(scratch.ListNames(""), "");
 }
 
@@ -140,12 +123,7 @@ TEST(LineListSave, ShortWriteKeepsTheOldContentAndLeavesNoTemporaryFile) {
   LineList list = LineList::LoadLines(scratch.At("list.txt"));
   list.AppendLine("new line");
   platform::LimitNextWriteForTesting(5);
-  try {
-    list.SaveLines(scratch.At("list.txt"));
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_STREQ(failure.what(), "Stream write error");
-  }
+  EXPECT_EQ(FailureText([&] { list.SaveLines(scratch.At("list.txt")); }), "Stream write error");
   EXPECT_EQ(scratch.ReadFile("list.txt"), "old content\r\n");
   EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
 }
@@ -163,14 +141,9 @@ TEST(LineListSave, ListCutAtANulByteIsNeverSaved) {
   scratch.WriteFile("list.txt", bytes);
   LineList list = LineList::LoadLines(scratch.At("list.txt"));
   EXPECT_EQ(list.GetLine(0), "keep");  // reading still stops at the NUL
-  try {
-    list.SaveLines(scratch.At("list.txt"));
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(),
-              "File " + scratch.At("list.txt") +
-                  " holds a NUL byte and cannot be rewritten without losing its end");
-  }
+  EXPECT_EQ(FailureText([&] { list.SaveLines(scratch.At("list.txt")); }),
+            "File " + scratch.At("list.txt") +
+                " holds a NUL byte and cannot be rewritten without losing its end");
   EXPECT_EQ(scratch.ReadFile("list.txt"), bytes);
 }
 

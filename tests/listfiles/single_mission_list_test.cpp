@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/failure.h"
+#include "tests/support/failure_text.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
 
@@ -27,13 +27,8 @@ TEST_P(SingleMissionUpdate, WritesTheListOrFailsLeavingItAlone) {
   ScratchFolder scratch;
   scratch.WriteFile("SingleMiss.txt", GetParam().before);
   engine::MapCatalogue catalogue;
-  std::string message;
-  try {
-    UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
-  } catch (const Failure& failure) {
-    message = failure.what();
-  }
-  EXPECT_EQ(message, GetParam().message);
+  EXPECT_EQ(FailureText([&] { UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue); }),
+            GetParam().message);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"),
             GetParam().after.empty() ? GetParam().before : GetParam().after);
   EXPECT_EQ(catalogue.MapNames[0], "#StonebridgeVale");  // never changed here

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "base/failure.h"
+#include "tests/support/failure_text.h"
 
 namespace {
 
@@ -20,12 +20,8 @@ TEST_P(ParseIntForms, AcceptsOnlyTheIntegerForms) {
     EXPECT_EQ(ParseInt(c.text), c.value) << "'" << c.text << "'";
     return;
   }
-  try {
-    ParseInt(c.text);
-    FAIL() << "'" << c.text << "' parsed";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(), "'" + std::string(c.text) + "' is not a valid integer value");
-  }
+  EXPECT_EQ(FailureText([&] { ParseInt(c.text); }),
+            "'" + std::string(c.text) + "' is not a valid integer value");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,8 +1,18 @@
 #include "tests/support/install_expectations.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "tests/support/game_fixture.h"
+
+const char kGameSingleMissions[] = "2\r\nCampaign One\r\nCampaign Two\r\n";
+const char kGameMissions[] = "#Campaign\r\n#Campaign_TXT\r\n-\r\n";
+const char kGameBattleNames[] = "CAMPAIGN_TXT Campaign\r\n";
+
+void WriteGameLists(const GameFixture& game) {
+  game.WriteLists(kGameSingleMissions, kGameMissions, kGameBattleNames);
+}
 
 const std::string& PackEntry(int index) {
   static const std::vector<std::string> entries = {
@@ -41,4 +51,12 @@ std::string AllBattleNameLines(bool marked) {
     lines +=
         (marked ? PackEntry(i) : PackBaseName(i)) + "_TXT " + GameFixture::MapTitle(i) + "\r\n";
   return lines;
+}
+
+void ExpectListsOfOneInstall(const GameFixture& game, const std::string& later_battle_lines) {
+  EXPECT_EQ(game.ReadData("Missions\\SingleMiss.txt"),
+            "23\r\nCampaign One\r\nCampaign Two\r\n" + AllMarkedEntryLines());
+  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
+  EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"),
+            kGameBattleNames + AllBattleNameLines(false) + later_battle_lines);
 }

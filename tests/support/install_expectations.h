@@ -1,8 +1,17 @@
 #pragma once
-// What the game's list files must hold after an install, written out from the
-// game's formats independently of the product code.
+// The game's own lists before an install, and what the game's list files must
+// hold after one, written out from the game's formats independently of the
+// product code.
 
 #include <string>
+
+struct GameFixture;
+
+// The game's own lists: two campaigns, no skirmish map.
+extern const char kGameSingleMissions[];
+extern const char kGameMissions[];
+extern const char kGameBattleNames[];
+void WriteGameLists(const GameFixture& game);
 
 // The pack's entries with their marker, in install order.
 const std::string& PackEntry(int index);
@@ -16,3 +25,7 @@ std::string AllMarkedEntryLines();
 std::string AllMissionBlocks();
 // Battle-name lines of the pack with the fixture's titles; marked or not.
 std::string AllBattleNameLines(bool marked);
+
+// The three lists hold the game's own lines and the whole pack, once; the
+// battle names end in later_battle_lines.
+void ExpectListsOfOneInstall(const GameFixture& game, const std::string& later_battle_lines = "");

@@ -55,6 +55,10 @@ std::wstring WideNamesIn(const std::string& folder);
 class FileHold {
  public:
   explicit FileHold(const std::string& path);
+#ifdef _WIN32
+  // An open with CreateFile's access and sharing flags as given.
+  FileHold(const std::string& path, unsigned long access, unsigned long share);
+#endif
   ~FileHold();
   FileHold(const FileHold&) = delete;
   FileHold& operator=(const FileHold&) = delete;

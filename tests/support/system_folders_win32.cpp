@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 
@@ -92,14 +93,10 @@ bool WriteUnderWindows1252Name(const std::string& folder, const std::string& nam
 // Wine starts a Linux program named by its Linux path, in the folder given, but
 // hands back no process to wait for: the link is looked for instead, for up
 // to ten seconds. True once it is there (planting) or gone (removing).
-bool RunLinuxProgram(const std::string& folder, std::string command, const std::string& link,
-                     bool planting) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &process))
-    return false;
+bool RunLinuxProgram(const std::string& folder, const std::string& program,
+                     const std::string& arguments, const std::string& link, bool planting) {
+  const ChildProcess linux_program(program, arguments, folder);
+  if (!linux_program.Started()) return false;
   for (int waited = 0; waited < 10000; waited += 10) {
     if ((GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES) == planting) return true;
     Sleep(10);
@@ -111,13 +108,12 @@ PlantedLink::PlantedLink(const std::string& folder, const std::string& name,
                          const std::string& target, bool symbolic)
     : folder_(folder),
       name_(name),
-      planted_(RunLinuxProgram(
-          folder, std::string("/bin/ln ") + (symbolic ? "-s " : "") + target + " " + name,
-          folder + "\\" + name, true)) {}
+      planted_(RunLinuxProgram(folder, "/bin/ln", (symbolic ? "-s " : "") + target + " " + name,
+                               folder + "\\" + name, true)) {}
 
 // Deleting it through Windows would delete what it leads to.
 PlantedLink::~PlantedLink() {
-  RunLinuxProgram(folder_, "/bin/rm -f " + name_, folder_ + "\\" + name_, false);
+  RunLinuxProgram(folder_, "/bin/rm", "-f " + name_, folder_ + "\\" + name_, false);
 }
 
 bool SetOwnMark(const std::string& path) {
@@ -136,9 +132,11 @@ std::wstring WideNamesIn(const std::string& folder) {
 }
 
 FileHold::FileHold(const std::string& path)
+    : FileHold(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE) {}
+
+FileHold::FileHold(const std::string& path, unsigned long access, unsigned long share)
     : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(
-          path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+          path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
 
 FileHold::~FileHold() {
   if (IsHeld()) CloseHandle(reinterpret_cast<HANDLE>(handle_));

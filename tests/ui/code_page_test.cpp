@@ -52,22 +52,17 @@ TEST(OtherCodePage, FullInstallTakesThePackNamesAndWritesTheListsAsUnder1252) {
   WizardSession session;
   ASSERT_EQ(UmlautMapLines(WideNamesIn(session.game.scratch.At("Maps"))),
             L"Scharm\u00FCtzel2.jpg\nScharm\u00FCtzel2.m3d\nScharm\u00FCtzel2.txt\n");
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
-  w.Click(Button3);
-  const bool finished =
-      WaitFor([&] { return w.FrontPanel() == TabControl4 || w.WaitForBox(0) != nullptr; }, 60000);
-  HWND box = w.WaitForBox(0);
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);
+  HWND box = w.InstallAndWait();
   ASSERT_EQ(box, nullptr) << w.BoxText(box);
-  ASSERT_TRUE(finished);
   EXPECT_EQ(w.FrontPanel(), TabControl4);
   int minimum = -1, maximum = -1, position = -1;
   w.Progress(minimum, maximum, position);
   EXPECT_EQ(position, 49999);
 
   // Every list line keeps byte FC, as the game reads it in its own code page.
-  session.ExpectListsOfOneInstall();
+  ExpectListsOfOneInstall(session.game);
 
   // The 8-bit names, read by the ...A file functions as the game reads them.
   for (int i = 0; i < 21; ++i) {

@@ -32,8 +32,7 @@ TEST(Dpi, TheDisplayRunsAtTheDpiUnderTest) {
 
 TEST(Dpi, EveryPageIsTheDesignScaled) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+  WizardProcess& w = session.Start();
   ExpectLayoutAt(w, DpiUnderTest());
   ExpectLabelsFitTheirText(w, TabControl2, DpiUnderTest());
   ExpectPictureFillsItsControl(w, Image1);
@@ -57,8 +56,7 @@ TEST(Dpi, EveryPageIsTheDesignScaled) {
 
 TEST(Dpi, TheNoticeIsScaledToo) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+  WizardProcess& w = session.Start();
   HWND notice = session.InstallIntoAFolderThatIsNoGame();
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(w.BoxText(notice), "Incorrect path to \"Battle for Europe\". Please true again");

@@ -11,10 +11,9 @@ namespace {
 
 using namespace wizard;
 
-TEST(Geometry, WindowIsCentredWithTheClientAreaOfOnePage) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+using Geometry = WizardTest;
+
+TEST_F(Geometry, WindowIsCentredWithTheClientAreaOfOnePage) {
   const RECT client = w.FormClientRect();
   EXPECT_EQ(client.right - client.left, kClientWidth);
   EXPECT_EQ(client.bottom - client.top, kClientHeight);
@@ -26,10 +25,7 @@ TEST(Geometry, WindowIsCentredWithTheClientAreaOfOnePage) {
   EXPECT_STREQ(caption, "Zelmora Setup");
 }
 
-TEST(Geometry, EveryControlStandsWhereTheDesignPutsIt) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+TEST_F(Geometry, EveryControlStandsWhereTheDesignPutsIt) {
   for (const ControlDesign& design : kFormDesign) {
     const RECT place = w.PlaceInPanel(design.id);
     EXPECT_EQ(place.left, design.left) << "control " << design.id;
@@ -46,10 +42,7 @@ TEST(Geometry, EveryControlStandsWhereTheDesignPutsIt) {
   }
 }
 
-TEST(Geometry, TextsAreTheDesignsOwn) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+TEST_F(Geometry, TextsAreTheDesignsOwn) {
   EXPECT_EQ(w.Text(Label8), "Zelmora Vers. 1.60  installation sucessfull");
   EXPECT_EQ(w.Text(Label9), "Click Finish to end installtion.");
   EXPECT_EQ(w.Text(Label10), "It is recommended to not change install path !!");
@@ -63,10 +56,7 @@ TEST(Geometry, TextsAreTheDesignsOwn) {
   EXPECT_FALSE(GetWindowLongA(w.Control(WelcomeText), GWL_STYLE) & WS_VSCROLL);
 }
 
-TEST(Geometry, LabelsAreAsWideAsTheTextTheyDraw) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+TEST_F(Geometry, LabelsAreAsWideAsTheTextTheyDraw) {
   ExpectLabelsFitTheirText(w, TabControl2, 96);
   ExpectPictureFillsItsControl(w, Image1);
   w.ClickAndWait(Button1);
@@ -84,11 +74,8 @@ TEST(Geometry, LabelsAreAsWideAsTheTextTheyDraw) {
 // A window dragged to a monitor of another scale is told so by WM_DPICHANGED,
 // with the rectangle it should take there. 168 dpi (175 %) has no picture of
 // its own: the 200 % one is shrunk.
-TEST(Geometry, MovedToAMonitorOfAnotherScaleTheWindowIsLaidOutAgain) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+TEST_F(Geometry, MovedToAMonitorOfAnotherScaleTheWindowIsLaidOutAgain) {
+  w.ReachPage(2);
   w.SetText(Edit1, "C:\\Elsewhere");
   const std::vector<ControlId> panels = w.PanelsTopFirst();
   int bar_before[3] = {}, bar_after[3] = {};

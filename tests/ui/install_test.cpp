@@ -11,8 +11,7 @@ using namespace wizard;
 
 TEST(Install, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+  WizardProcess& w = session.Start();
   HWND notice = session.InstallIntoAFolderThatIsNoGame();
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(w.BoxCaption(notice), "Setup");
@@ -24,7 +23,7 @@ TEST(Install, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   w.WaitBoxClosed(notice);
   w.WaitIdle();
   EXPECT_EQ(w.FrontPanel(), TabControl5);
-  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), "#Campaign\r\n");
+  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), kGameMissions);
 
   // A corrected path installs with a further press.
   w.SetText(Edit1, session.game.GameFolder());
@@ -34,12 +33,10 @@ TEST(Install, RejectedFolderShowsTheNoticeAndTouchesNothing) {
 
 TEST(Install, FullInstallReachesTheFinishPageWithTheBarFull) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);
   const auto start = std::chrono::steady_clock::now();
-  w.Click(Button3);
-  ASSERT_TRUE(WaitFor([&] { return w.FrontPanel() == TabControl4; }, 60000));
+  ASSERT_EQ(w.InstallAndWait(), nullptr);
   std::printf(
       "install to finish page: %.0f ms\n",
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
@@ -48,18 +45,16 @@ TEST(Install, FullInstallReachesTheFinishPageWithTheBarFull) {
   EXPECT_EQ(minimum, 0);
   EXPECT_EQ(maximum, 50000);
   EXPECT_EQ(position, 49999);
-  session.ExpectListsOfOneInstall();
+  ExpectListsOfOneInstall(session.game);
 }
 
 TEST(Install, FailureShowsItsMessageAndAFixedCauseInstallsOnAnotherPress) {
   WizardSession session(true, GameFixture::Layout::Run);
   const std::string missions = session.game.ReadData("Missions\\missions.txt");
   DeleteFileA(session.game.DataPath("Missions\\missions.txt").c_str());
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
-  w.Click(Button3);
-  HWND box = w.WaitForBox();
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);
+  HWND box = w.InstallAndWait();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(w.BoxCaption(box), "Setup");
   // The message ends in a letter, so the error box adds a period.
@@ -71,9 +66,8 @@ TEST(Install, FailureShowsItsMessageAndAFixedCauseInstallsOnAnotherPress) {
   EXPECT_EQ(w.FrontPanel(), TabControl5);
 
   session.game.scratch.WriteFile(session.game.DataRelative("Missions\\missions.txt"), missions);
-  w.Click(Button3);
-  ASSERT_TRUE(WaitFor([&] { return w.FrontPanel() == TabControl4; }, 60000));
-  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), "#Campaign\r\n" + AllMissionBlocks());
+  ASSERT_EQ(w.InstallAndWait(), nullptr);
+  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
 }
 
 }  // namespace

@@ -118,24 +118,20 @@ Lists Finals(const std::array<std::vector<std::string>, 3>& history) {
 }
 
 // Drives a fresh wizard to the destination page.
-std::unique_ptr<WizardProcess> WizardAtDestination(const Game& game) {
-  auto wizard =
-      std::make_unique<WizardProcess>(game.session.program, game.session.game.scratch.Path());
-  wizard->ClickAndWait(Button1);
-  wizard->ClickAndWait(Button5);
+WizardProcess& WizardAtDestination(Game& game) {
+  WizardProcess& wizard = game.session.Start();
+  wizard.ReachPage(2);
   return wizard;
 }
 
 // A complete install in a new process; its time in ms, or -1 if it did not finish.
-double CompleteInstall(const Game& game) {
-  auto wizard = WizardAtDestination(game);
+double CompleteInstall(Game& game) {
+  WizardProcess& wizard = WizardAtDestination(game);
   const Clock::time_point start = Clock::now();
-  wizard->ClickAndWait(Button3);
+  if (wizard.InstallAndWait() != nullptr) return -1;
   const double elapsed = Since(start);
-  if (wizard->FrontPanel() != TabControl4) return -1;
-  wizard->Click(Button10);
-  wizard->WaitForExit();
-  return elapsed;
+  wizard.Click(Button10);
+  return wizard.WaitForExit() == 0 ? elapsed : -1;
 }
 
 void ExpectNoTemporaries(const Game& game) {
@@ -183,12 +179,12 @@ TEST(Interruption, CutAtAnyMomentLosesNothingAndLeavesNothingBehind) {
     game.RestoreLists();
     const double delay = delay_ms(random);
     const Clock::time_point started = Clock::now();
-    auto wizard = WizardAtDestination(game);
+    WizardProcess& wizard = WizardAtDestination(game);
     const double overhead = Since(started);
-    wizard->Click(Button3);
+    wizard.Click(Button3);
     Sleep(static_cast<DWORD>(delay));
-    wizard->Kill();
-    const std::string own_temporary = ".~zs" + std::to_string(wizard->ProcessId()) + "_";
+    wizard.Kill();
+    const std::string own_temporary = ".~zs" + std::to_string(wizard.ProcessId()) + "_";
     cutting_ms += Since(started);
     overhead_ms += overhead;
 

@@ -13,15 +13,7 @@ namespace {
 
 using namespace wizard;
 
-const ControlId kForward[] = {Button1, Button5, Button3, Button10};
 const ControlId kPanels[] = {TabControl1, TabControl2, TabControl3, TabControl4, TabControl5};
-
-// Brings the wizard to the page reached by that many forward clicks, past
-// its start-up (the window shows before it takes the focus).
-void ReachPage(WizardProcess& w, int page) {
-  w.Settle();
-  for (int step = 0; step < page; ++step) w.ClickAndWait(kForward[step]);
-}
 
 // Puts the focus into a control with the mouse.
 void ClickInto(WizardProcess& w, ControlId id) {
@@ -46,20 +38,17 @@ struct TabCase {
   std::vector<ControlId> order;  // the page's tab stops in the design's tab order
 };
 
-class TabWalk : public testing::TestWithParam<TabCase> {};
+class TabWalk : public WizardTest, public testing::WithParamInterface<TabCase> {};
 
 // From the forward button, Tab visits the page's tab stops in order and comes
 // back round; Shift+Tab walks the same ring the other way.
 TEST_P(TabWalk, CyclesThroughTheFrontPageOnly) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, GetParam().page);
+  w.ReachPage(GetParam().page);
   ASSERT_EQ(w.FrontPanel(), GetParam().front);
   const std::vector<ControlId>& order = GetParam().order;
   const std::size_t count = order.size();
   const std::size_t start =
-      std::find(order.begin(), order.end(), kForward[GetParam().page]) - order.begin();
+      std::find(order.begin(), order.end(), kPages[GetParam().page].forward) - order.begin();
   ASSERT_LT(start, count);
   EXPECT_EQ(w.Focused(), order[start]) << "raising a page focuses its forward button";
 
@@ -87,11 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"finish", 3, TabControl4, {Button10}}),
     [](const testing::TestParamInfo<TabCase>& info) { return info.param.page_name; });
 
-TEST(ReadmeText, TabAndShiftTabLeaveIt) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+using ReadmeText = WizardTest;
+
+TEST_F(ReadmeText, TabAndShiftTabLeaveIt) {
+  w.ReachPage(1);
   ClickInto(w, RichEdit2);
   ASSERT_EQ(w.Focused(), RichEdit2);
   w.PressKey(VK_TAB);
@@ -101,11 +89,8 @@ TEST(ReadmeText, TabAndShiftTabLeaveIt) {
   EXPECT_EQ(w.Focused(), Button4);
 }
 
-TEST(ReadmeText, EscapeAsksTheCancelQuestionAndLeavesEveryPanel) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+TEST_F(ReadmeText, EscapeAsksTheCancelQuestionAndLeavesEveryPanel) {
+  w.ReachPage(1);
   const std::vector<ControlId> stacking = w.PanelsTopFirst();
   ClickInto(w, RichEdit2);
   w.PressKey(VK_ESCAPE);
@@ -116,19 +101,19 @@ TEST(ReadmeText, EscapeAsksTheCancelQuestionAndLeavesEveryPanel) {
   w.WaitIdle();
   ExpectAllPanelsAlive(w);
   EXPECT_EQ(w.PanelsTopFirst(), stacking);
-  EXPECT_EQ(w.WaitForExit(200), -1);
+  w.Settle();
+  EXPECT_TRUE(w.IsRunning());
   w.ClickAndWait(Button5);
   EXPECT_EQ(w.FrontPanel(), TabControl5) << "Next still works";
   EXPECT_EQ(w.PanelsTopFirst()[1], TabControl3);
 }
 
+using ReadmeNext = WizardTest;
+
 // The readme page's Next handles waiting messages itself: a key typed
 // meanwhile still goes through the wizard's key routing, to the new page.
-TEST(ReadmeNext, KeysWaitingWhileItRunsReachTheDestinationPage) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+TEST_F(ReadmeNext, KeysWaitingWhileItRunsReachTheDestinationPage) {
+  w.ReachPage(1);
   w.ClickWithKeyQueued(Button5, VK_ESCAPE);
   HWND box = w.WaitForBox();
   ASSERT_NE(box, nullptr) << "Escape did what the destination page's Cancel does";
@@ -144,24 +129,22 @@ struct EscapeCase {
   bool asks;  // the page has an enabled Cancel
 };
 
-class EscapeKey : public testing::TestWithParam<EscapeCase> {};
+class EscapeKey : public WizardTest, public testing::WithParamInterface<EscapeCase> {};
 
 TEST_P(EscapeKey, DoesWhatThePagesCancelDoes) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, GetParam().page);
+  w.ReachPage(GetParam().page);
   const std::vector<ControlId> stacking = w.PanelsTopFirst();
   w.PressKey(VK_ESCAPE);
-  HWND box = w.WaitForBox(GetParam().asks ? 5000 : 500);
-  EXPECT_EQ(box != nullptr, GetParam().asks);
+  HWND box = GetParam().asks ? w.WaitForBox() : nullptr;
+  EXPECT_EQ(w.BoxOpen(), GetParam().asks);  // the key has been handled
   if (box != nullptr) {
     EXPECT_EQ(w.BoxCaption(box), "MessageBox");
     w.AnswerBox(box, IDNO);
     w.WaitIdle();
   }
   EXPECT_EQ(w.PanelsTopFirst(), stacking);
-  EXPECT_EQ(w.WaitForExit(200), -1);
+  w.Settle();
+  EXPECT_TRUE(w.IsRunning());
   if (!GetParam().asks) return;
   w.PressKey(VK_ESCAPE);
   box = w.WaitForBox();
@@ -184,13 +167,10 @@ struct EnterCase {
   ControlId front;  // the panel on top afterwards; ControlCount: the program has ended
 };
 
-class EnterKey : public testing::TestWithParam<EnterCase> {};
+class EnterKey : public WizardTest, public testing::WithParamInterface<EnterCase> {};
 
 TEST_P(EnterKey, PressesTheForwardButtonOrTheFocusedOne) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, GetParam().page);
+  w.ReachPage(GetParam().page);
   for (int tab = 0; tab < std::abs(GetParam().tabs); ++tab) w.PressKey(VK_TAB, GetParam().tabs < 0);
   ASSERT_EQ(w.Focused(), GetParam().focus);
   w.PressKey(VK_RETURN);
@@ -199,7 +179,7 @@ TEST_P(EnterKey, PressesTheForwardButtonOrTheFocusedOne) {
     return;
   }
   EXPECT_EQ(w.FrontPanel(), GetParam().front);
-  EXPECT_EQ(w.WaitForBox(200), nullptr);
+  EXPECT_FALSE(w.BoxOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -216,9 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EnterKey, OnCancelAsksTheCancelQuestion) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+  WizardProcess& w = session.Start();
+  w.ReachPage(1);
   w.PressKey(VK_TAB);  // from Next round to Cancel
   ASSERT_EQ(w.Focused(), Button4);
   w.PressKey(VK_RETURN);
@@ -231,20 +210,18 @@ TEST(EnterKey, OnCancelAsksTheCancelQuestion) {
 
 TEST(EnterKey, HeldDownPressesOnce) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 0);
+  WizardProcess& w = session.Start();
+  w.ReachPage(0);
   w.HoldKey(VK_RETURN);
   EXPECT_EQ(w.FrontPanel(), TabControl1);
 }
 
+using SpaceKey = WizardTest;
+
 // Space presses the focused button; the focus never rests on a covered one, so
 // Tab and Space cannot press a hidden Finish or Install.
-TEST(SpaceKey, PressesOnlyTheFrontPagesButtons) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+TEST_F(SpaceKey, PressesOnlyTheFrontPagesButtons) {
+  w.ReachPage(1);
   for (int tab = 0; tab < 4; ++tab) {
     w.PressKey(VK_TAB);
     ASSERT_EQ(GetParent(w.Control(w.Focused())), w.Control(TabControl1));
@@ -253,14 +230,14 @@ TEST(SpaceKey, PressesOnlyTheFrontPagesButtons) {
   w.PressKey(VK_SPACE);
   EXPECT_EQ(w.FrontPanel(), TabControl2);
   EXPECT_EQ(w.Focused(), Button1);
-  EXPECT_EQ(w.WaitForExit(200), -1);
+  w.Settle();
+  EXPECT_TRUE(w.IsRunning());
 }
 
-TEST(Panels, IgnoreWmCloseFromTheirChildren) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  ReachPage(w, 1);
+using Panels = WizardTest;
+
+TEST_F(Panels, IgnoreWmCloseFromTheirChildren) {
+  w.ReachPage(1);
   const std::vector<ControlId> stacking = w.PanelsTopFirst();
   for (ControlId panel : kPanels) PostMessageA(w.Control(panel), WM_CLOSE, 0, 0);
   w.Settle();
@@ -270,12 +247,11 @@ TEST(Panels, IgnoreWmCloseFromTheirChildren) {
   EXPECT_EQ(w.FrontPanel(), TabControl5);
 }
 
+using TextBoxes = WizardTest;
+
 // Both text boxes are black by design; automatic colour turns gray in a
 // disabled box on Windows.
-TEST(TextBoxes, CharactersAreExplicitlyBlack) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+TEST_F(TextBoxes, CharactersAreExplicitlyBlack) {
   for (ControlId box : {WelcomeText, RichEdit2}) {
     const CHARFORMATA format = w.CharFormat(box);
     EXPECT_TRUE(format.dwMask & CFM_COLOR) << box << ": one colour throughout";

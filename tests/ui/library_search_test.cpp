@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/ui/wizard_session.h"
 
@@ -10,17 +11,10 @@ const char* const kPlantedNames[] = {"riched20.dll", "comctl32.dll", "version.dl
 // searches the program's folder first only for such libraries, as Windows does
 // for every library); the programs started here inherit that.
 
-std::string OwnFolder() {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string own = path;
-  return own.substr(0, own.rfind('\\'));
-}
-
 void Plant(const ScratchFolder& folder) {
   for (const char* name : kPlantedNames)
-    ASSERT_TRUE(
-        CopyFileA((OwnFolder() + "\\planted_library.dll").c_str(), folder.At(name).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\planted_library.dll").c_str(),
+                          folder.At(name).c_str(), FALSE));
 }
 
 std::string LoadedMarkers(const ScratchFolder& folder) {
@@ -33,26 +27,19 @@ std::string LoadedMarkers(const ScratchFolder& folder) {
 TEST(LibrarySearch, PlantedLibrariesAreCaughtByTheRig) {
   ScratchFolder folder;
   Plant(folder);
-  ASSERT_TRUE(CopyFileA((OwnFolder() + "\\naive_loader.exe").c_str(),
+  ASSERT_TRUE(CopyFileA((TestProgramFolder() + "\\naive_loader.exe").c_str(),
                         folder.At("naive_loader.exe").c_str(), FALSE));
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  std::string command = "\"" + folder.At("naive_loader.exe") + "\"";
-  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                             folder.Path().c_str(), &startup, &process));
-  WaitForSingleObject(process.hProcess, 20000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  ChildProcess loader(folder.At("naive_loader.exe"), "", folder.Path());
+  ASSERT_TRUE(loader.Started());
+  ASSERT_EQ(loader.WaitForExit(20000), 0) << "naive_loader.exe did not end within 20 s";
   EXPECT_NE(LoadedMarkers(folder), "") << "the rig would not see a planted library";
 }
 
 TEST(LibrarySearch, SetupLoadsNoLibraryFromItsOwnFolder) {
   WizardSession session;
   Plant(session.game.scratch);
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();  // the readme's rich text and the progress bar are in use by now
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);             // the readme's rich text and the progress bar are in use by now
   w.Click(wizard::Button12);  // and the shell's folder dialog
   HWND dialog = w.WaitForBox();
   ASSERT_NE(dialog, nullptr);

@@ -8,10 +8,9 @@ namespace {
 
 using namespace wizard;
 
-TEST(PageFlow, WalksForwardAndBackByRaisingPanels) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+using PageFlow = WizardTest;
+
+TEST_F(PageFlow, WalksForwardAndBackByRaisingPanels) {
   EXPECT_EQ(w.PanelsTopFirst(), (std::vector<ControlId>{TabControl2, TabControl1, TabControl4,
                                                         TabControl3, TabControl5}));
   w.SaveScreenshot(ScreenshotFolder() + "1-welcome.bmp");
@@ -38,39 +37,25 @@ TEST(PageFlow, WalksForwardAndBackByRaisingPanels) {
   EXPECT_EQ(w.Text(Edit1), path);
 }
 
-TEST(PageFlow, DisabledButtonsAreTheDesignsOnes) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
+TEST_F(PageFlow, DisabledButtonsAreTheDesignsOnes) {
   for (ControlId id : {Button2, Button9, Button7, WelcomeText}) EXPECT_FALSE(w.IsEnabled(id)) << id;
   for (ControlId id : {Button1, Button4, Button5, Button6, Button3, Button8, Button10, Button11,
                        Button12, Edit1, RichEdit2})
     EXPECT_TRUE(w.IsEnabled(id)) << id;
 }
 
-TEST(PageFlow, FinishEndsTheProgramWithExitCodeZero) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
-  w.ClickAndWait(Button3);
-  ASSERT_EQ(w.FrontPanel(), TabControl4);
+TEST_F(PageFlow, FinishEndsTheProgramWithExitCodeZero) {
+  w.ReachPage(3);
   w.SaveScreenshot(ScreenshotFolder() + "4-finish.bmp");
   w.Click(Button10);
   EXPECT_EQ(w.WaitForExit(), 0);
 }
 
 // The close box ends the program at once on every page, asking nothing.
-class CloseBox : public testing::TestWithParam<int> {};
+class CloseBox : public WizardTest, public testing::WithParamInterface<int> {};
 
 TEST_P(CloseBox, EndsTheProgramOnEveryPage) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  const ControlId forward[] = {Button1, Button5, Button3};
-  for (int step = 0; step < GetParam(); ++step) {
-    w.ClickAndWait(forward[step]);
-  }
+  w.ReachPage(GetParam());
   PostMessageA(w.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_EQ(w.WaitForExit(), 0);
 }
@@ -83,16 +68,10 @@ struct CancelCase {
   ControlId page;
 };
 
-class CancelQuestion : public testing::TestWithParam<CancelCase> {};
+class CancelQuestion : public WizardTest, public testing::WithParamInterface<CancelCase> {};
 
 TEST_P(CancelQuestion, NoKeepsThePageYesEnds) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  const ControlId forward[] = {Button1, Button5};
-  for (int step = 0; step < GetParam().steps; ++step) {
-    w.ClickAndWait(forward[step]);
-  }
+  w.ReachPage(GetParam().steps);
   w.Click(GetParam().cancel);
   HWND box = w.WaitForBox();
   ASSERT_NE(box, nullptr);
@@ -107,7 +86,8 @@ TEST_P(CancelQuestion, NoKeepsThePageYesEnds) {
   w.WaitIdle();
   EXPECT_EQ(w.FrontPanel(), GetParam().page == TabControl3 ? TabControl5 : GetParam().page);
   EXPECT_TRUE(IsWindowEnabled(w.Form()));
-  EXPECT_EQ(w.WaitForExit(200), -1);
+  w.Settle();
+  EXPECT_TRUE(w.IsRunning());
 
   w.Click(GetParam().cancel);
   box = w.WaitForBox();

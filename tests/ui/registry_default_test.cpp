@@ -21,8 +21,7 @@ class FormCreateRegistry : public testing::TestWithParam<RegistryCase> {};
 TEST_P(FormCreateRegistry, FillsThePathBoxOrReportsBeforeTheWindow) {
   WizardSession session(false);
   GetParam().lay_out();
-  session.Start();
-  WizardProcess& w = *session.wizard;
+  WizardProcess& w = session.Start();
   if (!GetParam().error_box.empty()) {
     HWND box = w.WaitForBox();
     ASSERT_NE(box, nullptr);
@@ -85,9 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Browse, CancelPutsTheRegistryDefaultBack) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);
   w.SetText(Edit1, "C:\\typed by the user");
   w.Click(Button12);
   HWND dialog = w.WaitForBox();
@@ -101,9 +99,8 @@ TEST(Browse, CancelPutsTheRegistryDefaultBack) {
 
 TEST(Browse, ChosenFolderFillsThePathBoxExactly) {
   WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+  WizardProcess& w = session.Start();
+  w.ReachPage(2);
   w.Click(Button12);
   HWND dialog = w.WaitForBox();
   ASSERT_NE(dialog, nullptr);
@@ -114,12 +111,11 @@ TEST(Browse, ChosenFolderFillsThePathBoxExactly) {
 
 TEST(Browse, RegistryFailureShowsItsMessageAndNoDialog) {
   WizardSession session(false);
-  session.Start();
-  WizardProcess& w = *session.wizard;
+  WizardProcess& w = session.Start();
   HWND box = w.WaitForBox();
   ASSERT_NE(box, nullptr);
   w.AnswerBox(box, IDOK);
-  session.GoToDestination();
+  w.ReachPage(2);
   w.SetText(Edit1, "C:\\typed");
   w.Click(Button12);
   box = w.WaitForBox();

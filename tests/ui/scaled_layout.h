@@ -2,7 +2,7 @@
 // What the wizard's layout must be at a given DPI: the design's 96-dpi pixels
 // times DPI / 96, each edge within one pixel.
 
-#include "tests/ui/wizard_driver.h"
+#include "tests/driver/wizard_driver.h"
 
 // The client area, every control's place and the fonts' heights.
 void ExpectLayoutAt(WizardProcess& wizard, int dpi);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/child_process.h"
 #include "tests/support/install_expectations.h"
 #include "tests/ui/wizard_session.h"
 
@@ -16,32 +17,11 @@ using namespace wizard;
 
 const char kBattleNames[] = "Missions\\Text\\Skirbatlnames.txt";
 
-// list_holder.exe running against one file until this object ends it.
-class ListHolder {
- public:
-  ListHolder(const std::string& path, int hold_ms, const std::string& ready_file) {
-    const std::string program = TestProgramFolder() + "\\list_holder.exe";
-    std::string command = "\"" + program + "\" \"" + path + "\" " + std::to_string(hold_ms) +
-                          " \"" + ready_file + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process_) != 0;
-  }
-  ~ListHolder() {
-    if (!started_) return;
-    TerminateProcess(process_.hProcess, 0);
-    WaitForSingleObject(process_.hProcess, 10000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  ListHolder(const ListHolder&) = delete;
-  ListHolder& operator=(const ListHolder&) = delete;
-
- private:
-  bool started_ = false;
-  PROCESS_INFORMATION process_ = {};
-};
+// list_holder.exe holding one file until the test ends it.
+ChildProcess ListHolder(const std::string& path, int hold_ms, const std::string& ready) {
+  return ChildProcess(TestProgramFolder() + "\\list_holder.exe",
+                      "\"" + path + "\" " + std::to_string(hold_ms) + " \"" + ready + "\"");
+}
 
 int LinesIn(const std::string& path) {
   std::ifstream in(path);
@@ -50,41 +30,32 @@ int LinesIn(const std::string& path) {
   return lines;
 }
 
-TEST(TransientHold, InstallWaitsOutAHoldAfterEverySave) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+using TransientHold = WizardTest;
+
+TEST_F(TransientHold, InstallWaitsOutAHoldAfterEverySave) {
+  w.ReachPage(2);
   const std::string ready = session.game.scratch.At("holds.log");
-  ListHolder holder(session.game.DataPath(kBattleNames), 200, ready);
-  ASSERT_TRUE(WaitFor([&] { return LinesIn(ready) > 0; }, 10000));
-  w.Click(Button3);
-  HWND box = nullptr;
-  WaitFor([&] { return w.FrontPanel() == TabControl4 || (box = w.WaitForBox(0)) != nullptr; },
-          60000);
+  const ChildProcess holder = ListHolder(session.game.DataPath(kBattleNames), 200, ready);
+  ASSERT_TRUE(WaitFor([&] { return LinesIn(ready) > 0; }, 10000)) << "list_holder.exe is not ready";
+  HWND box = w.InstallAndWait();
   ASSERT_EQ(box, nullptr) << "the install stopped: " << w.BoxText(box);
   ASSERT_EQ(w.FrontPanel(), TabControl4);
   // Each of the 21 saves replaced the file and drew a hold; the line "watching"
   // comes first. The hold after the last save may still be running.
   EXPECT_TRUE(WaitFor([&] { return LinesIn(ready) >= 1 + 20; }, 5000)) << LinesIn(ready);
-  EXPECT_EQ(session.game.ReadData(kBattleNames),
-            "CAMPAIGN_TXT Campaign\r\n" + AllBattleNameLines(false));
+  EXPECT_EQ(session.game.ReadData(kBattleNames), kGameBattleNames + AllBattleNameLines(false));
   EXPECT_EQ(session.game.scratch.ListNames(session.game.DataRelative("Missions\\Text")),
             "Skirbatlnames.txt\n");
 }
 
-TEST(TransientHold, ListHeldForGoodStopsTheInstallAndStaysUntouched) {
-  WizardSession session;
-  session.Start();
-  WizardProcess& w = *session.wizard;
-  session.GoToDestination();
+TEST_F(TransientHold, ListHeldForGoodStopsTheInstallAndStaysUntouched) {
+  w.ReachPage(2);
   const std::string list = session.game.DataPath(kBattleNames);
   const std::string before = session.game.ReadData(kBattleNames);
   const std::string ready = session.game.scratch.At("holding.log");
-  ListHolder holder(list, 0, ready);
-  ASSERT_TRUE(WaitFor([&] { return LinesIn(ready) > 0; }, 10000));
-  w.Click(Button3);
-  HWND box = w.WaitForBox(30000);
+  const ChildProcess holder = ListHolder(list, 0, ready);
+  ASSERT_TRUE(WaitFor([&] { return LinesIn(ready) > 0; }, 10000)) << "list_holder.exe is not ready";
+  HWND box = w.InstallAndWait();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(w.BoxText(box), "Cannot create file " + list + ".");
   w.AnswerBox(box, IDOK);

@@ -1,12 +1,15 @@
 #pragma once
 // One wizard run in a fresh folder: Setup.exe copied beside the pack's Maps
 // folder, a game installation beside them, and the registry naming that game.
+// The one way the tests reach the driver.
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+#include "tests/driver/wizard_driver.h"
 #include "tests/support/game_fixture.h"
-#include "tests/ui/wizard_driver.h"
 
 // The folder of the running test program, where the helper programs are built.
 std::string TestProgramFolder();
@@ -21,17 +24,21 @@ class WizardSession {
   // otherwise the caller lays out the registry before Start().
   explicit WizardSession(bool registry_points_to_game = true,
                          GameFixture::Layout layout = GameFixture::Layout::Plain);
-  void Start(const std::vector<std::string>& environment = {});
+  // Starts Setup.exe afresh, ending the one started before; the new one.
+  WizardProcess& Start();
 
   GameFixture game;
   std::string program;  // Setup.exe in the session's folder
   std::unique_ptr<WizardProcess> wizard;
 
-  // Welcome -> readme -> destination.
-  void GoToDestination();
   // From the start: Install pressed with the pack's Maps folder in the path
   // box; the notice it brings, or null.
   HWND InstallIntoAFolderThatIsNoGame();
-  // The three lists hold the game's own lines and the whole pack, once.
-  void ExpectListsOfOneInstall() const;
+};
+
+// A test on the wizard of a default session, started.
+class WizardTest : public testing::Test {
+ protected:
+  WizardSession session;
+  WizardProcess& w = session.Start();
 };

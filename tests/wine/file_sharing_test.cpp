@@ -8,58 +8,34 @@
 #include <string>
 #include <thread>
 
-#include "base/failure.h"
 #include "listfiles/line_list.h"
+#include "tests/support/failure_text.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 
 namespace {
 
-class HeldFile {
- public:
-  HeldFile(const std::string& path, DWORD access, DWORD share)
-      : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~HeldFile() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
 const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// The save's failure text; empty once saved.
 std::string SaveMessage(const std::string& path, const std::string& content = "new\r\n") {
-  try {
-    LineList::FromBytes(content).SaveLines(path);
-  } catch (const Failure& failure) {
-    return failure.what();
-  }
-  return "(saved)";
+  return FailureText([&] { LineList::FromBytes(content).SaveLines(path); });
 }
 
 TEST(ListFileSharing, FileHeldOpenForWritingCannotBeLoaded) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
-  HeldFile writer(scratch.At("list.txt"), GENERIC_WRITE, kShareAll);
-  ASSERT_TRUE(writer.IsOpen());
-  try {
-    LineList::LoadLines(scratch.At("list.txt"));
-    FAIL();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.what(), "Cannot open file " + scratch.At("list.txt"));
-  }
+  FileHold writer(scratch.At("list.txt"), GENERIC_WRITE, kShareAll);
+  ASSERT_TRUE(writer.IsHeld());
+  EXPECT_EQ(FailureText([&] { LineList::LoadLines(scratch.At("list.txt")); }),
+            "Cannot open file " + scratch.At("list.txt"));
 }
 
 TEST(ListFileSharing, FileHeldOpenForReadingCanStillBeLoaded) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
-  HeldFile reader(scratch.At("list.txt"), GENERIC_READ, kShareAll);
-  ASSERT_TRUE(reader.IsOpen());
+  FileHold reader(scratch.At("list.txt"), GENERIC_READ, kShareAll);
+  ASSERT_TRUE(reader.IsHeld());
   EXPECT_EQ(LineList::LoadLines(scratch.At("list.txt")).GetLine(0), "old");
 }
 
@@ -69,8 +45,8 @@ TEST_P(HeldWhileSaving, SaveFailsAndLeavesTheFileUntouched) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
   {
-    HeldFile holder(scratch.At("list.txt"), GetParam(), kShareAll);
-    ASSERT_TRUE(holder.IsOpen());
+    FileHold holder(scratch.At("list.txt"), GetParam(), kShareAll);
+    ASSERT_TRUE(holder.IsHeld());
     EXPECT_EQ(SaveMessage(scratch.At("list.txt")), "Cannot create file " + scratch.At("list.txt"));
   }
   EXPECT_EQ(scratch.ReadFile("list.txt"), "old\r\n");
@@ -98,11 +74,11 @@ TEST(ListFileSharing, SaveWaitsOutAHoldThatBeginsBeforeTheMove) {
   std::thread scanner([&] {
     const DWORD start = GetTickCount();
     while (!TemporaryBeside(scratch) && GetTickCount() - start < 10000) Sleep(0);
-    HeldFile hold(scratch.At("list.txt"), GENERIC_READ, kShareAll);
-    held_before_the_move = hold.IsOpen() && TemporaryBeside(scratch);
+    FileHold hold(scratch.At("list.txt"), GENERIC_READ, kShareAll);
+    held_before_the_move = hold.IsHeld() && TemporaryBeside(scratch);
     Sleep(200);
   });
-  EXPECT_EQ(SaveMessage(scratch.At("list.txt"), lines), "(saved)");
+  EXPECT_EQ(SaveMessage(scratch.At("list.txt"), lines), "");
   scanner.join();
   EXPECT_TRUE(held_before_the_move) << "the scanner came too late to meet the move";
   EXPECT_EQ(scratch.ReadFile("list.txt").size(), lines.size());
@@ -116,9 +92,9 @@ TEST(ListFileSharing, ReplaceRefusedWithoutAHoldSavesInPlace) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "a longer old content\r\n");
   ASSERT_TRUE(SetFileAttributesA(scratch.At("list.txt").c_str(), FILE_ATTRIBUTE_READONLY));
-  if (!HeldFile(scratch.At("list.txt"), GENERIC_WRITE, 0).IsOpen())
+  if (!FileHold(scratch.At("list.txt"), GENERIC_WRITE, 0).IsHeld())
     GTEST_SKIP() << "a read-only list does not open for saving here";
-  EXPECT_EQ(SaveMessage(scratch.At("list.txt")), "(saved)");
+  EXPECT_EQ(SaveMessage(scratch.At("list.txt")), "");
   EXPECT_EQ(scratch.ReadFile("list.txt"), "new\r\n");
   EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
   EXPECT_NE(GetFileAttributesA(scratch.At("list.txt").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
@@ -128,17 +104,17 @@ TEST(ListFileSharing, LoadingLetsOthersReadButNotWrite) {
   // What our own load asks for, checked from the other side.
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
-  HeldFile as_loader(scratch.At("list.txt"), GENERIC_READ, FILE_SHARE_READ);
-  ASSERT_TRUE(as_loader.IsOpen());
-  EXPECT_TRUE(HeldFile(scratch.At("list.txt"), GENERIC_READ, kShareAll).IsOpen());
-  EXPECT_FALSE(HeldFile(scratch.At("list.txt"), GENERIC_WRITE, kShareAll).IsOpen());
+  FileHold as_loader(scratch.At("list.txt"), GENERIC_READ, FILE_SHARE_READ);
+  ASSERT_TRUE(as_loader.IsHeld());
+  EXPECT_TRUE(FileHold(scratch.At("list.txt"), GENERIC_READ, kShareAll).IsHeld());
+  EXPECT_FALSE(FileHold(scratch.At("list.txt"), GENERIC_WRITE, kShareAll).IsHeld());
 }
 
 TEST(ListFileSharing, SavedFileIsNotLeftOpen) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
   LineList::FromBytes("new\r\n").SaveLines(scratch.At("list.txt"));
-  EXPECT_TRUE(HeldFile(scratch.At("list.txt"), GENERIC_READ | GENERIC_WRITE, 0).IsOpen());
+  EXPECT_TRUE(FileHold(scratch.At("list.txt"), GENERIC_READ | GENERIC_WRITE, 0).IsHeld());
   EXPECT_EQ(scratch.ReadFile("list.txt"), "new\r\n");
 }
 

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "engine/map_catalogue.h"
+#include "tests/driver/wizard_driver.h"
 #include "tests/support/game_fixture.h"
-#include "tests/ui/wizard_driver.h"
 
 namespace {
 
@@ -41,27 +41,19 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
 
 // Milliseconds from starting program to its first visible window; closes it again.
 double StartUp(const std::string& program, const std::string& folder) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  std::string command = "\"" + program + "\"";
   const Clock::time_point start = Clock::now();
-  if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &process))
+  ChildProcess process(program, "", folder);
+  WindowSearch search = {process.Id(), nullptr};
+  if (!process.Started() || !WaitFor(
+                                [&] {
+                                  EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+                                  return search.found != nullptr;
+                                },
+                                30000))
     return -1;
-  WindowSearch search = {process.dwProcessId, nullptr};
-  WaitFor(
-      [&] {
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      30000);
   const double elapsed = Since(start);
   PostMessageA(search.found, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
-    TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  process.WaitForExit(10000);  // else it is ended with process
   return elapsed;
 }
 
@@ -72,19 +64,18 @@ double InstallThroughTheWizard(const std::string& setup) {
   game.WriteLists("0\r\n", "", "");
   game.WriteMaps(kMapFileSize);
   WizardProcess wizard(setup, game.scratch.Path());
-  if (HWND box = wizard.WaitForBox(300)) {  // no registry entry: the box comes first
+  if (HWND box = wizard.WaitForBox(0)) {  // no registry entry: the box comes first
     wizard.AnswerBox(box, IDOK);
   }
-  wizard.ClickAndWait(wizard::Button1);
-  wizard.ClickAndWait(wizard::Button5);
+  wizard.ReachPage(2);
   wizard.SetText(wizard::Edit1, game.GameFolder());
+  // Timed to the handler's return: InstallAndWait polls.
   const Clock::time_point start = Clock::now();
   wizard.ClickAndWait(wizard::Button3);
   const double elapsed = Since(start);
   if (wizard.FrontPanel() != wizard::TabControl4) return -1;
   wizard.Click(wizard::Button10);
-  wizard.WaitForExit();
-  return elapsed;
+  return wizard.WaitForExit() == 0 ? elapsed : -1;
 }
 
 double BareCopies() {

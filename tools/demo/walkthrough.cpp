@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/ui/wizard_driver.h"
+#include "tests/driver/wizard_driver.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   const std::string pictures = std::string(argv[3]) + "\\";
   try {
     WizardProcess wizard(argv[1], argv[2]);
-    if (HWND box = wizard.WaitForBox(1000)) {
+    if (HWND box = wizard.WaitForBox(0)) {  // a box before the window comes up first
       std::printf("error box at start: %s\n", wizard.BoxText(box).c_str());
       wizard.AnswerBox(box, IDOK);
     }
@@ -25,10 +25,8 @@ int main(int argc, char** argv) {
     wizard.ClickAndWait(wizard::Button5);
     std::printf("game folder from the registry: %s\n", wizard.Text(wizard::Edit1).c_str());
     wizard.SaveScreenshot(pictures + "3-destination.bmp");
-    wizard.Click(wizard::Button3);
-    if (!WaitFor([&] { return wizard.FrontPanel() == wizard::TabControl4; }, 60000)) {
-      if (HWND box = wizard.WaitForBox(1000))
-        std::printf("the install stopped: %s\n", wizard.BoxText(box).c_str());
+    if (HWND box = wizard.InstallAndWait()) {
+      std::printf("the install stopped: %s\n", wizard.BoxText(box).c_str());
       return 1;
     }
     wizard.SaveScreenshot(pictures + "4-finish.bmp");

@@ -6,21 +6,32 @@
 // The rest build on windows.h.
 #include <richedit.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "tests/support/child_process.h"
 #include "wizard/control_ids.h"
+
+// Every wait of the driver that runs out throws std::runtime_error naming what
+// it waited for. The longest, for a handler or an install, is well inside the
+// time ctest gives a test.
+constexpr DWORD kLongestWaitMs = 30000;
+
+// The pages as Next walks them: the panel in front and the button that leads on.
+struct WizardPage {
+  wizard::ControlId panel, forward;
+};
+constexpr WizardPage kPages[] = {{wizard::TabControl2, wizard::Button1},
+                                 {wizard::TabControl1, wizard::Button5},
+                                 {wizard::TabControl5, wizard::Button3},
+                                 {wizard::TabControl4, wizard::Button10}};
 
 class WizardProcess {
  public:
-  // Starts program with the given current directory (and, if not empty, extra
-  // environment entries "NAME=value") and waits for its wizard window or for a
-  // box shown before it.
-  WizardProcess(const std::string& program, const std::string& current_directory,
-                const std::vector<std::string>& environment = {});
-  ~WizardProcess();
-  WizardProcess(const WizardProcess&) = delete;
-  WizardProcess& operator=(const WizardProcess&) = delete;
+  // Starts program with the given current directory and waits for its wizard
+  // window or for a box shown before it.
+  WizardProcess(const std::string& program, const std::string& current_directory);
 
   HWND Form();  // waits for it
   HWND Control(wizard::ControlId id);
@@ -30,6 +41,12 @@ class WizardProcess {
   void Click(wizard::ControlId id);
   // Clicks and waits until the handler has returned.
   void ClickAndWait(wizard::ControlId id);
+  // From the welcome page, past the wizard's start-up, to the page of kPages
+  // that many forward clicks lead to; throws when another page comes to the front.
+  void ReachPage(int page);
+  // Presses Install and waits until the finish page is in front (null) or the
+  // install has stopped with a box (that box).
+  HWND InstallAndWait();
   bool IsEnabled(wizard::ControlId id);
   // The control that has the keyboard focus; ControlCount when it is none of them.
   wizard::ControlId Focused();
@@ -55,6 +72,9 @@ class WizardProcess {
 
   // A box or dialog (#32770) of the process, waiting up to timeout_ms; null if none.
   HWND WaitForBox(DWORD timeout_ms = 5000);
+  // Whether a box or dialog of the process exists now, shown or still being
+  // made: after Settle, the check that none came.
+  bool BoxOpen();
   std::string BoxCaption(HWND box);
   std::string BoxText(HWND box);  // the longest static text in it
   void PressBoxButton(HWND box, int id);
@@ -68,12 +88,14 @@ class WizardProcess {
   // The character format of all the text of a rich text box.
   CHARFORMATA CharFormat(wizard::ControlId id);
 
-  DWORD ProcessId() const { return process_.dwProcessId; }
+  DWORD ProcessId() const { return process_.Id(); }
   // Ends the process at once, as a crash or a kill from the task manager does,
   // and waits until it is gone.
   void Kill();
   // Waits for the process to end; its exit code, or -1 on time-out.
   int WaitForExit(DWORD timeout_ms = 10000);
+  // After Settle, the check that nothing has ended it.
+  bool IsRunning() const { return process_.IsRunning(); }
   // Waits until the wizard answers messages again (the handler has returned).
   void WaitIdle();
 
@@ -90,27 +112,30 @@ class WizardProcess {
   void SendWithRect(UINT message, WPARAM wparam, const RECT& rect);
 
  private:
-  HWND FindTopWindow(const char* class_name);
+  HWND FindTopWindow(const char* class_name, bool shown_only = true);
   DWORD FormThread();
   HWND FocusedWindow();
   void PostKeys(HWND target, WORD key, int repeats);
   void WaitBehind(HWND marker);
   RECT InkIn(wizard::ControlId id, int background_colour, bool client_area);
-  PROCESS_INFORMATION process_ = {};
+  ChildProcess process_;
   HWND form_ = nullptr;
 };
 
-// This process's environment with the "NAME=value" entries added or replaced,
-// as a block for CreateProcess.
-std::string EnvironmentBlock(const std::vector<std::string>& extra);
-
 // Polls predicate until it holds or timeout_ms pass; returns its last answer.
 template <typename Predicate>
-bool WaitFor(Predicate predicate, DWORD timeout_ms = 5000) {
+[[nodiscard]] bool WaitFor(Predicate predicate, DWORD timeout_ms = 5000) {
   const DWORD start = GetTickCount();
   while (!predicate()) {
     if (GetTickCount() - start > timeout_ms) return false;
     Sleep(20);
   }
   return true;
+}
+
+// WaitFor that throws, naming what it waited for, when the time runs out.
+template <typename Predicate>
+void Await(const std::string& what, Predicate predicate, DWORD timeout_ms = kLongestWaitMs) {
+  if (!WaitFor(predicate, timeout_ms))
+    throw std::runtime_error("waited " + std::to_string(timeout_ms) + " ms in vain for " + what);
 }

@@ -1,4 +1,4 @@
-#include "tests/ui/wizard_driver.h"
+#include "tests/driver/wizard_driver.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -13,6 +13,7 @@ namespace {
 struct FindRequest {
   DWORD process_id;
   const char* class_name;
+  bool shown_only;
   HWND found;
 };
 
@@ -23,7 +24,7 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name - 1);
   if (owner_process == request->process_id && lstrcmpiA(name, request->class_name) == 0 &&
-      IsWindowVisible(window)) {
+      (!request->shown_only || IsWindowVisible(window))) {
     request->found = window;
     return FALSE;
   }
@@ -93,55 +94,52 @@ class ShiftHeld {
   BYTE saved_[256] = {};
 };
 
+// A copy of some bytes in the wizard's own memory, for messages whose
+// parameter points at them; freed when this object goes.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, const void* bytes, std::size_t size)
+      : process_(process),
+        size_(size),
+        address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {
+    if (address_ == nullptr || !WriteProcessMemory(process_, address_, bytes, size_, nullptr))
+      throw std::runtime_error("cannot write into the wizard's memory");
+  }
+  ~RemoteMemory() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+  LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+  // The bytes as they are now, back into bytes.
+  void ReadBack(void* bytes) const {
+    if (!ReadProcessMemory(process_, address_, bytes, size_, nullptr))
+      throw std::runtime_error("cannot read the wizard's memory");
+  }
+
+ private:
+  HANDLE process_;
+  std::size_t size_;
+  void* address_;
+};
+
 }  // namespace
 
-std::string EnvironmentBlock(const std::vector<std::string>& extra) {
-  std::string block;
-  for (const std::string& entry : extra) block += entry + '\0';
-  char* current = GetEnvironmentStringsA();
-  for (const char* at = current; *at; at += lstrlenA(at) + 1) {
-    const std::string entry = at;
-    const std::string name = entry.substr(0, entry.find('=', 1));
-    bool replaced = false;
-    for (const std::string& added : extra)
-      if (lstrcmpiA(added.substr(0, added.find('=')).c_str(), name.c_str()) == 0) replaced = true;
-    if (!replaced) block += entry + '\0';
-  }
-  FreeEnvironmentStringsA(current);
-  return block + '\0';
+WizardProcess::WizardProcess(const std::string& program, const std::string& current_directory)
+    : process_(program, "", current_directory) {
+  if (!process_.Started()) throw std::runtime_error("cannot start " + program);
+  Await("the wizard window or a box before it",
+        [&] { return FindTopWindow("TForm1") != nullptr || FindTopWindow("#32770") != nullptr; });
 }
 
-WizardProcess::WizardProcess(const std::string& program, const std::string& current_directory,
-                             const std::vector<std::string>& environment) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  std::string command = "\"" + program + "\"";
-  std::string block = EnvironmentBlock(environment);
-  if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0,
-                      environment.empty() ? nullptr : &block[0], current_directory.c_str(),
-                      &startup, &process_))
-    throw std::runtime_error("cannot start " + program);
-  WaitFor([&] { return FindTopWindow("TForm1") != nullptr || FindTopWindow("#32770") != nullptr; },
-          15000);
-}
-
-WizardProcess::~WizardProcess() {
-  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) Kill();
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
-}
-
-HWND WizardProcess::FindTopWindow(const char* class_name) {
-  FindRequest request = {process_.dwProcessId, class_name, nullptr};
+HWND WizardProcess::FindTopWindow(const char* class_name, bool shown_only) {
+  FindRequest request = {process_.Id(), class_name, shown_only, nullptr};
   EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&request));
   return request.found;
 }
 
 HWND WizardProcess::Form() {
-  if (form_ == nullptr) {
-    WaitFor([&] { return (form_ = FindTopWindow("TForm1")) != nullptr; }, 15000);
-    if (form_ == nullptr) throw std::runtime_error("the wizard window did not appear");
-  }
+  if (form_ == nullptr)
+    Await("the wizard window", [&] { return (form_ = FindTopWindow("TForm1")) != nullptr; });
   return form_;
 }
 
@@ -167,7 +165,26 @@ void WizardProcess::Click(wizard::ControlId id) {
 
 void WizardProcess::ClickAndWait(wizard::ControlId id) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &result);
+  if (!SendMessageTimeoutA(Control(id), BM_CLICK, 0, 0, SMTO_NORMAL, kLongestWaitMs, &result))
+    throw std::runtime_error("the click on control " + std::to_string(id) + " was not handled");
+}
+
+void WizardProcess::ReachPage(int page) {
+  Settle();
+  for (int step = 0; step < page; ++step) {
+    ClickAndWait(kPages[step].forward);
+    if (FrontPanel() != kPages[step + 1].panel)
+      throw std::runtime_error("page " + std::to_string(step + 1) + " did not come to the front");
+  }
+}
+
+HWND WizardProcess::InstallAndWait() {
+  Click(wizard::Button3);
+  HWND box = nullptr;
+  Await("the finish page or a box after Install", [&] {
+    return FrontPanel() == wizard::TabControl4 || (box = FindTopWindow("#32770")) != nullptr;
+  });
+  return box;
 }
 
 bool WizardProcess::IsEnabled(wizard::ControlId id) { return IsWindowEnabled(Control(id)) != 0; }
@@ -212,10 +229,10 @@ void WizardProcess::PressKey(WORD key, bool shift) {
 
 void WizardProcess::ClickWithKeyQueued(wizard::ControlId id, WORD key) {
   HWND target = FocusedWindow();
-  SuspendThread(process_.hThread);
+  SuspendThread(process_.MainThread());
   Click(id);
   PostKeys(target != nullptr ? target : Form(), key, 0);
-  ResumeThread(process_.hThread);
+  ResumeThread(process_.MainThread());
 }
 
 void WizardProcess::HoldKey(WORD key) {
@@ -231,14 +248,12 @@ void WizardProcess::WaitBehind(HWND marker) {
   // The path box's modified flag, which nothing in the wizard reads, set by a
   // message posted behind the others: once it is set, they have been handled.
   PostMessageA(marker, EM_SETMODIFY, TRUE, 0);
-  WaitFor(
-      [&] {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;
-        DWORD_PTR modified = 0;
-        SendMessageTimeoutA(marker, EM_GETMODIFY, 0, 0, SMTO_NORMAL, 60000, &modified);
-        return modified != 0;
-      },
-      60000);
+  Await("the wizard to handle the messages posted to it", [&] {
+    if (!IsRunning()) return true;
+    DWORD_PTR modified = 0;
+    SendMessageTimeoutA(marker, EM_GETMODIFY, 0, 0, SMTO_NORMAL, kLongestWaitMs, &modified);
+    return modified != 0;
+  });
   DWORD_PTR result = 0;
   SendMessageTimeoutA(marker, EM_SETMODIFY, FALSE, 0, SMTO_ABORTIFHUNG, 5000, &result);
 }
@@ -248,16 +263,13 @@ CHARFORMATA WizardProcess::CharFormat(wizard::ControlId id) {
   // The format travels through the wizard's own memory.
   CHARFORMATA format = {};
   format.cbSize = sizeof format;
-  void* remote =
-      VirtualAllocEx(process_.hProcess, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_.hProcess, remote, &format, sizeof format, nullptr);
+  const RemoteMemory remote(process_.Handle(), &format, sizeof format);
   DWORD_PTR result = 0;
   SendMessageTimeoutA(box, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 5000, &result);
-  SendMessageTimeoutA(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote),
-                      SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(box, EM_GETCHARFORMAT, SCF_SELECTION, remote.Address(), SMTO_ABORTIFHUNG,
+                      5000, &result);
   SendMessageTimeoutA(box, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-  ReadProcessMemory(process_.hProcess, remote, &format, sizeof format, nullptr);
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  remote.ReadBack(&format);
   return format;
 }
 
@@ -301,9 +313,11 @@ RECT WizardProcess::FormWindowRect() {
 
 HWND WizardProcess::WaitForBox(DWORD timeout_ms) {
   HWND box = nullptr;
-  WaitFor([&] { return (box = FindTopWindow("#32770")) != nullptr; }, timeout_ms);
-  return box;
+  return WaitFor([&] { return (box = FindTopWindow("#32770")) != nullptr; }, timeout_ms) ? box
+                                                                                         : nullptr;
 }
+
+bool WizardProcess::BoxOpen() { return FindTopWindow("#32770", false) != nullptr; }
 
 std::string WizardProcess::BoxCaption(HWND box) { return TextOf(box); }
 
@@ -328,14 +342,12 @@ void WizardProcess::AnswerBox(HWND box, int id) {
 }
 
 void WizardProcess::WaitBoxClosed(HWND box) {
-  WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+  Await("the box to close", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
 
 void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
   // The path must live in the wizard's own memory for the dialog to read it.
-  void* remote =
-      VirtualAllocEx(process_.hProcess, nullptr, folder.size() + 1, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_.hProcess, remote, folder.c_str(), folder.size() + 1, nullptr);
+  const RemoteMemory remote(process_.Handle(), folder.c_str(), folder.size() + 1);
   // A fresh prefix fills the shell's tree slowly: select until the tree's
   // selection has moved away from where the dialog opened.
   HWND tree = GetDlgItem(dialog, 14145);  // the shell dialog's folder tree
@@ -344,35 +356,28 @@ void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
     SendMessageTimeoutA(tree, TVM_GETNEXTITEM, which, 0, SMTO_ABORTIFHUNG, 5000, &item);
     return item;
   };
+  if (tree == nullptr) throw std::runtime_error("the folder dialog has no folder tree");
   const DWORD_PTR opened_at = tree_item(TVGN_CARET);
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  Await("the folder dialog to select " + folder, [&] {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(remote),
-                        SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(dialog, BFFM_SETSELECTIONA, TRUE, remote.Address(), SMTO_ABORTIFHUNG, 5000,
+                        &result);
     const DWORD_PTR now = tree_item(TVGN_CARET);
-    if (tree == nullptr) throw std::runtime_error("the folder dialog has no folder tree");
-    if ((now != 0 && now != opened_at && now != tree_item(TVGN_ROOT))) break;
-    Sleep(100);
-  }
+    return now != 0 && now != opened_at && now != tree_item(TVGN_ROOT);
+  });
   AnswerBox(dialog, IDOK);
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
 void WizardProcess::Kill() {
-  TerminateProcess(process_.hProcess, 99);
-  WaitForSingleObject(process_.hProcess, 10000);
+  if (!process_.Kill()) throw std::runtime_error("the wizard did not end when killed");
 }
 
-int WizardProcess::WaitForExit(DWORD timeout_ms) {
-  if (WaitForSingleObject(process_.hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
-  DWORD code = 0;
-  GetExitCodeProcess(process_.hProcess, &code);
-  return static_cast<int>(code);
-}
+int WizardProcess::WaitForExit(DWORD timeout_ms) { return process_.WaitForExit(timeout_ms); }
 
 void WizardProcess::WaitIdle() {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(Form(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
+  if (!SendMessageTimeoutA(Form(), WM_NULL, 0, 0, SMTO_NORMAL, kLongestWaitMs, &result))
+    throw std::runtime_error("the wizard did not become idle");
 }
 
 namespace {
@@ -473,11 +478,9 @@ RECT WizardProcess::InkIn(wizard::ControlId id, int background_colour, bool clie
 }
 
 void WizardProcess::SendWithRect(UINT message, WPARAM wparam, const RECT& rect) {
-  void* remote =
-      VirtualAllocEx(process_.hProcess, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_.hProcess, remote, &rect, sizeof rect, nullptr);
+  const RemoteMemory remote(process_.Handle(), &rect, sizeof rect);
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(Form(), message, wparam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 60000,
-                      &result);
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  if (!SendMessageTimeoutA(Form(), message, wparam, remote.Address(), SMTO_NORMAL, kLongestWaitMs,
+                           &result))
+    throw std::runtime_error("message " + std::to_string(message) + " was not handled");
 }
