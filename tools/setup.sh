@@ -7,7 +7,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 deps="$top/build/deps"
 
 packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
-          xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest clang
+          xvfb x11-utils imagemagick librsvg2-bin fonts-dejavu-core googletest libgtest-dev clang
           libclang-rt-14-dev dpkg-dev locales osslsigncode openssl)
 
 missing_packages() {

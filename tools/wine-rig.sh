@@ -74,7 +74,12 @@ start_wine_rig() {
   fi
   wineserver -p
   "$wine64" wineboot -i >/dev/null 2>&1 </dev/null
+  # The first start of each loader maps its DLLs from disk: do it before any
+  # test's clock runs.
   "$wine64" cmd /c exit </dev/null >/dev/null 2>&1
+  if [ "$ZELMORA_HOST_RUNS_32BIT" = 1 ]; then
+    "$wine32" cmd /c exit </dev/null >/dev/null 2>&1
+  fi
 }
 
 stop_wine_rig() {
