@@ -63,7 +63,11 @@ class WizardProcess {
   void Settle();
   // The panel on top of the stacking order, then the rest downwards.
   std::vector<wizard::ControlId> PanelsTopFirst();
-  wizard::ControlId FrontPanel() { return PanelsTopFirst().front(); }
+  // ControlCount when the window is gone.
+  wizard::ControlId FrontPanel() {
+    const std::vector<wizard::ControlId> panels = PanelsTopFirst();
+    return panels.empty() ? wizard::ControlCount : panels.front();
+  }
   void Progress(int& minimum, int& maximum, int& position);
   // Window rectangle of a control relative to its panel's client area.
   RECT PlaceInPanel(wizard::ControlId id);
