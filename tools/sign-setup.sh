@@ -39,18 +39,28 @@ if [ "$sum" != "$compared" ]; then
   exit 1
 fi
 
+# osslsigncode's own words go to its standard output; kept, and shown when it fails.
 sign() {
-  osslsigncode sign "${credentials[@]}" "$@" -h sha256 -n "Zelmora Setup" -i "$url" \
-    "${timestamp[@]}" -in "$unsigned" -out "$signed.partial" >/dev/null
+  if ! osslsigncode sign "${credentials[@]}" "$@" -h sha256 -n "Zelmora Setup" -i "$url" \
+      "${timestamp[@]}" -in "$unsigned" -out "$signed.partial" </dev/null >"$work/osslsigncode.log" 2>&1; then
+    echo "sign-setup: osslsigncode could not sign $unsigned:" >&2
+    cat "$work/osslsigncode.log" >&2
+    exit 1
+  fi
 }
-trap 'rm -f "$signed.partial"' EXIT
+# A folder only this process's user can enter, in memory where the system has one.
+work=$(mktemp -d -p "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")
+trap 'rm -rf "$work"; rm -f "$signed.partial"' EXIT
 if [ -n "${ZELMORA_SIGN_PASSWORD_FILE:-}" ]; then
-  sign -readpass "$ZELMORA_SIGN_PASSWORD_FILE" </dev/null
+  sign -readpass "$ZELMORA_SIGN_PASSWORD_FILE"
 elif [ -n "${ZELMORA_SIGN_PASSWORD:-}" ]; then
-  # printf is built in: the password reaches osslsigncode's input, no argument list.
-  printf '%s' "$ZELMORA_SIGN_PASSWORD" | sign -readpass -
+  # osslsigncode 2.5 (Debian 12) reads -readpass only from a file, not from "-":
+  # a private one, written by the built-in printf (no argument list shows the
+  # password), removed on exit.
+  (umask 077 && printf '%s' "$ZELMORA_SIGN_PASSWORD" > "$work/password")
+  sign -readpass "$work/password"
 else
-  sign </dev/null
+  sign
 fi
 
 # What the signature holds (the chain is not judged here: the signer's CA may

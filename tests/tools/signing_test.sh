@@ -12,21 +12,25 @@ trap 'rm -rf "$scratch"' EXIT
 cp "$2" "$scratch/Setup-unsigned.exe"
 cd "$scratch"
 fail() { echo "FAILED: $*"; exit 1; }
+# Runs a step quietly; when it fails, what it said is shown with the failure.
+quietly() { "$@" >step.log 2>&1 || { cat step.log; fail "$*"; }; }
 
-openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Throwaway CA" -keyout ca.key -out ca.crt \
-  -addext basicConstraints=critical,CA:true -addext keyUsage=critical,keyCertSign 2>/dev/null
-openssl req -newkey rsa:2048 -nodes -subj "/CN=Throwaway Publisher" -keyout signer.key -out signer.csr 2>/dev/null
+quietly openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Throwaway CA" -keyout ca.key \
+  -out ca.crt -addext basicConstraints=critical,CA:true -addext keyUsage=critical,keyCertSign
+quietly openssl req -newkey rsa:2048 -nodes -subj "/CN=Throwaway Publisher" -keyout signer.key -out signer.csr
 printf 'keyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' > signer.ext
-openssl x509 -req -in signer.csr -CA ca.crt -CAkey ca.key -CAcreateserial -days 2 -extfile signer.ext \
-  -out signer.crt 2>/dev/null
+quietly openssl x509 -req -in signer.csr -CA ca.crt -CAkey ca.key -CAcreateserial -days 2 \
+  -extfile signer.ext -out signer.crt
 export ZELMORA_SIGN_PASSWORD=throwaway
-openssl pkcs12 -export -inkey signer.key -in signer.crt -passout env:ZELMORA_SIGN_PASSWORD -out signer.p12
+quietly openssl pkcs12 -export -inkey signer.key -in signer.crt -passout env:ZELMORA_SIGN_PASSWORD -out signer.p12
+echo "osslsigncode: $(osslsigncode --version 2>&1 | head -1)"
 
 sum=$(sha256sum < Setup-unsigned.exe | cut -d' ' -f1)
 sign() { "$tools/sign-setup.sh" signer.p12 https://zelmora.example/ Setup-unsigned.exe "$1" Setup.exe; }
 other_sum=$(printf '%s' "$sum" | tr '0-9a-f' '1-9a-f0')  # every digit changed
-if sign "$other_sum" >/dev/null 2>&1 || [ -e Setup.exe ]; then fail "signed a file that was not compared"; fi
-sign "$sum" >/dev/null
+if sign "$other_sum" >step.log 2>&1 || [ -e Setup.exe ]; then fail "signed a file that was not compared"; fi
+grep -q "not the file both builds agreed on" step.log || { cat step.log; fail "refused for another reason"; }
+quietly sign "$sum"
 osslsigncode verify -CAfile ca.crt -in Setup.exe > verify.txt || { cat verify.txt; fail "verify"; }
 covered=$(sed -n 's/^Current message digest *: *\([0-9A-F]*\).*/\1/p' verify.txt)
 computed=$("$tools/authenticode-digest.sh" Setup-unsigned.exe)
