@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/paths.h"
 #include "platform/file_system.h"
 
 namespace engine {
@@ -35,7 +36,5 @@ bool UsesRunLayout(const std::string& game_folder) {
 std::string LayoutPrefix(const std::string& game_folder) {
   return UsesRunLayout(game_folder) ? kRunLayoutPrefix : std::string();
 }
-
-std::string JoinPath(const std::string& a, const std::string& b) { return a + b; }
 
 }  // namespace engine

@@ -18,7 +18,4 @@ bool UsesRunLayout(const std::string& game_folder);
 // "\Run" or the empty text, as UsesRunLayout decides.
 std::string LayoutPrefix(const std::string& game_folder);
 
-// a immediately followed by b.
-std::string JoinPath(const std::string& a, const std::string& b);
-
 }  // namespace engine

@@ -1,6 +1,7 @@
 #include "engine/install_sequence.h"
 
 #include "base/messages.h"
+#include "base/paths.h"
 #include "engine/game_folder.h"
 #include "engine/map_copy.h"
 #include "listfiles/battle_names.h"
@@ -10,7 +11,9 @@
 
 namespace engine {
 
-void RunInstall(InstallView& view, MapCatalogue& catalogue) {
+using namespace pack;
+
+void RunInstall(InstallView& view, pack::MapCatalogue& catalogue) {
   const std::string game = view.GameFolderText();
   if (!IsGameFolder(game)) {
     view.ShowNotice(messages::kIncorrectGameFolder);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/install_view.h"
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 
 namespace engine {
 
@@ -15,6 +15,6 @@ inline constexpr int kProgressMaximum = 50000;
 // its three files and registers its battle name, and last fills the progress
 // bar and shows the finish page. The first failure propagates; what was written
 // before it stays written.
-void RunInstall(InstallView& view, MapCatalogue& catalogue);
+void RunInstall(InstallView& view, pack::MapCatalogue& catalogue);
 
 }  // namespace engine

@@ -1,7 +1,7 @@
 #include "listfiles/battle_names.h"
 
-#include "engine/map_catalogue.h"
 #include "listfiles/line_list.h"
+#include "listfiles/text_key.h"
 
 std::string MapTitleFromLine(const std::string& first_line) {
   if (first_line.size() < 2) return std::string();
@@ -16,7 +16,7 @@ std::string ReadMapTitle(const std::string& path) {
 }
 
 std::string BattleNameLine(const std::string& entry, const std::string& title) {
-  return entry + engine::TextKeySuffix + " " + title;
+  return TextKey(entry) + " " + title;
 }
 
 void AddBattleName(const std::string& path, const std::string& line) {

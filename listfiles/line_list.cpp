@@ -5,7 +5,7 @@
 
 #include "base/failure.h"
 #include "base/messages.h"
-#include "listfiles/text_routines.h"
+#include "base/text_routines.h"
 #include "platform/file_system.h"
 
 LineList LineList::LoadLines(const std::string& path) {

@@ -2,13 +2,26 @@
 
 #include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
+#include "listfiles/text_key.h"
 
-using namespace engine;
+using namespace pack;
+
+namespace {
+
+// The fixed texts of a mission block, whose meaning belongs to the game. The
+// paths are relative to its data folder.
+const std::string MissionDir = "Missions\\Skirmish\\";
+const std::string PreviewDir = "Interf3\\maps\\Skirmish\\";
+const std::string BlockLastLine = "236 125 1007 400";
+const std::string BlockDashLine = "-";
+const std::string PreviewLineSuffix = " 444 211";
+
+}  // namespace
 
 std::vector<std::string> MissionBlock(const std::string& marked_entry) {
   const std::string base = BaseName(marked_entry);
   return {marked_entry,
-          marked_entry + TextKeySuffix,
+          TextKey(marked_entry),
           BlockDashLine,
           MissionDir + base + MapExt,
           MissionDir + base + TextExt,

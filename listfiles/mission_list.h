@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 
 // The eight lines of the mission block for a map, from its marked entry.
 std::vector<std::string> MissionBlock(const std::string& marked_entry);
@@ -14,4 +14,4 @@ std::vector<std::string> MissionBlock(const std::string& marked_entry);
 // so a failed save leaves the markers removed). An entry that lost its marker
 // earlier in the run is searched in its marked form and gets the block a first
 // install writes; no further character is removed from it.
-void UpdateMissionList(const std::string& path, engine::MapCatalogue& catalogue);
+void UpdateMissionList(const std::string& path, pack::MapCatalogue& catalogue);

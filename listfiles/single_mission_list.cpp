@@ -1,14 +1,14 @@
 #include "listfiles/single_mission_list.h"
 
+#include "base/text_routines.h"
 #include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
-#include "listfiles/text_routines.h"
 
-void UpdateSingleMissionList(const std::string& path, const engine::MapCatalogue& catalogue) {
+void UpdateSingleMissionList(const std::string& path, const pack::MapCatalogue& catalogue) {
   LineList list = LineList::LoadLines(path);
   // Searched in marked form: the base name alone would also match lines that
   // merely mention the map.
-  const std::vector<std::string> marked = engine::MarkedEntries(catalogue);
+  const std::vector<std::string> marked = pack::MarkedEntries(catalogue);
   EntrySearch search(list, marked);
   for (std::size_t i = 0; i < marked.size(); ++i)
     if (!search.Contains(i)) search.AppendTo(list, marked[i]);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <string>
 
+#include "base/paths.h"
 #include "platform/file_system.h"
 #include "platform/temporary_name.h"
 #include "platform/write_limit.h"
@@ -91,8 +92,8 @@ bool Windows1252ToUtf8(const std::string& bytes, std::string& utf8) {
 // when unlinked. A link is never followed or removed; a temporary in use
 // carries its writer's lock (see WriteWholeFile) and is kept.
 void RemoveStaleTemporaries(const std::string& target) {
-  const std::string folder = detail::FolderOf(target);
-  const std::string list_name = detail::FileNameOf(target);
+  const std::string folder = FolderOf(target);
+  const std::string list_name = FileNameOf(target);
   ScopedDescriptor directory(
       ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   struct stat folder_status {};

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/paths.h"
 #include "platform/file_system.h"
 #include "platform/file_win32.h"
 #include "platform/temporary_name.h"
@@ -218,8 +219,8 @@ bool IsPlainFileNamed(HANDLE file, const FolderIdentity& folder, const std::stri
 void RemoveStaleTemporaries(const std::string& target) {
   FolderIdentity folder;
   if (!IdentifyFolderOf(target, folder)) return;
-  const std::string folder_path = detail::FolderOf(target);
-  const std::string list_name = detail::FileNameOf(target);
+  const std::string folder_path = FolderOf(target);
+  const std::string list_name = FileNameOf(target);
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((target + ".~zs*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;

@@ -12,8 +12,6 @@ std::string::size_type SkipDigits(const std::string& text, std::string::size_typ
   return at == start ? std::string::npos : at;
 }
 
-std::string::size_type LastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
-
 }  // namespace
 
 std::string TemporaryPath(const std::string& target, unsigned long process_id, int attempt) {
@@ -26,16 +24,6 @@ bool IsTemporaryName(const std::string& list_name, const std::string& name) {
   std::string::size_type at = SkipDigits(name, prefix.size());
   if (at == std::string::npos || at >= name.size() || name[at] != '_') return false;
   return SkipDigits(name, at + 1) == name.size();
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::string::size_type separator = LastSeparator(path);
-  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
-std::string FileNameOf(const std::string& path) {
-  const std::string::size_type separator = LastSeparator(path);
-  return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 }  // namespace platform::detail

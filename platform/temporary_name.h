@@ -14,9 +14,4 @@ std::string TemporaryPath(const std::string& target, unsigned long process_id, i
 // list_name: list_name, ".~zs", decimal digits, "_", decimal digits, and nothing more.
 bool IsTemporaryName(const std::string& list_name, const std::string& name);
 
-// The folder part of path including its last separator (empty when it has
-// none), and the file name after it.
-std::string FolderOf(const std::string& path);
-std::string FileNameOf(const std::string& path);
-
 }  // namespace platform::detail

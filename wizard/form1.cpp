@@ -224,7 +224,7 @@ void TForm1::Button5Click() {
   app::ProcessWaitingMessages([this](const MSG& message) { return HandleKey(message); });
 }
 
-void TForm1::Button3Click() { engine::RunInstall(*this, engine::ProcessMapCatalogue()); }
+void TForm1::Button3Click() { engine::RunInstall(*this, pack::ProcessMapCatalogue()); }
 
 void TForm1::Button12Click() {
   std::string chosen, folder;

@@ -6,7 +6,7 @@
 
 #include "base/failure.h"
 #include "base/messages.h"
-#include "listfiles/text_routines.h"
+#include "base/text_routines.h"
 
 namespace wizard {
 

@@ -44,7 +44,7 @@ class InstallSequence : public testing::Test {
     ASSERT_TRUE(ChangeDirectory(game.scratch.Path()));
   }
 
-  RecordingView Install(const GameFixture& game, engine::MapCatalogue& catalogue) {
+  RecordingView Install(const GameFixture& game, pack::MapCatalogue& catalogue) {
     RecordingView view(game.GameFolder());
     engine::RunInstall(view, catalogue);
     return view;
@@ -56,11 +56,11 @@ class InstallSequence : public testing::Test {
 TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
   GameFixture game;
   Prepare(game);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   const RecordingView view = Install(game, catalogue);
 
   ExpectListsOfOneInstall(game);
-  for (int i = 0; i <= engine::MapHighIndex; ++i) {
+  for (int i = 0; i <= pack::MapHighIndex; ++i) {
     const std::string base = PackBaseName(i);
     EXPECT_EQ(game.ReadData("Missions\\Skirmish\\" + base + ".m3d"), "map " + base);
     EXPECT_EQ(game.ReadData("Interf3\\maps\\skirmish\\" + base + ".jpg"), "preview " + base);
@@ -76,7 +76,7 @@ TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
 TEST_F(InstallSequence, RunLayoutWritesUnderRun) {
   GameFixture game(GameFixture::Layout::Run);
   Prepare(game);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_TRUE(Install(game, catalogue).finish_shown);
   ExpectListsOfOneInstall(game);
   EXPECT_TRUE(game.scratch.Exists("Game\\Run\\Data\\Missions\\Skirmish\\QXMap008.txt"));
@@ -86,7 +86,7 @@ TEST_F(InstallSequence, BothLayoutsInstallUnderPlainDataOnly) {
   GameFixture game(GameFixture::Layout::Both);
   game.scratch.WriteFile("Game\\Run\\Data\\Missions\\SingleMiss.txt", "0\r\n");
   Prepare(game);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_TRUE(Install(game, catalogue).finish_shown);
   ExpectListsOfOneInstall(game);
   EXPECT_EQ(game.scratch.ReadFile("Game\\Run\\Data\\Missions\\SingleMiss.txt"), "0\r\n");
@@ -96,7 +96,7 @@ TEST_F(InstallSequence, BothLayoutsInstallUnderPlainDataOnly) {
 TEST_F(InstallSequence, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   GameFixture game;
   Prepare(game);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At("Maps"));
   engine::RunInstall(view, catalogue);
   ASSERT_EQ(view.notices.size(), 1u);
@@ -114,7 +114,7 @@ TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
   GameFixture game;
   Prepare(game);
   game.scratch.WriteFile("Maps\\Moorland.txt", "");  // empty description: no line 0
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_EQ(FailureText([&] { Install(game, catalogue); }), "List index out of bounds (0)")
       << "the empty description file must stop the install";
   // Maps before Moorland (index 5) are complete; Moorland's copies were made.
@@ -133,7 +133,7 @@ TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
 TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
   GameFixture game;
   Prepare(game);
-  engine::MapCatalogue first_run, second_run, third_run;
+  pack::MapCatalogue first_run, second_run, third_run;
   Install(game, first_run);
   Install(game, second_run);
   for (const std::string& entry : second_run.MapNames) EXPECT_EQ(entry[0], '#');
@@ -148,14 +148,14 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   GameFixture first, second;
   Prepare(first);
   WriteGameLists(second);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   Install(first, catalogue);
   // The maps source folder stays the first fixture's (the current directory).
   RecordingView view(second.GameFolder());
   engine::RunInstall(view, catalogue);
   EXPECT_TRUE(view.finish_shown);
   ExpectListsOfOneInstall(second);
-  for (int i = 0; i <= engine::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
+  for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
 }
 
 TEST_F(InstallSequence, OlderDescriptionInTheGameServesWhenTheSourceIsMissing) {
@@ -163,7 +163,7 @@ TEST_F(InstallSequence, OlderDescriptionInTheGameServesWhenTheSourceIsMissing) {
   Prepare(game);
   RemoveTree(game.scratch.At("Maps\\KelMap2.txt"));
   game.scratch.WriteFile(game.DataRelative("Missions\\Skirmish\\KelMap2.txt"), "x}Old Title!\r\n");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_TRUE(Install(game, catalogue).finish_shown);
   EXPECT_NE(
       game.ReadData("Missions\\Text\\Skirbatlnames.txt").find("\r\nKelMap2_TXT Old Title\r\n"),
@@ -192,7 +192,7 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
   };
   const std::string single_before = read_if_present("Missions\\SingleMiss.txt");
   const std::string battle_before = read_if_present("Missions\\Text\\Skirbatlnames.txt");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   RecordingView view(game.GameFolder());
   EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue); }),
             GetParam().message_under_data
@@ -213,7 +213,7 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
       expected_battle += PackBaseName(i) + "_TXT " + GameFixture::MapTitle(i) + "\r\n";
     EXPECT_EQ(game.ReadData("Missions\\Text\\Skirbatlnames.txt"), expected_battle);
   }
-  for (int i = 0; i <= engine::MapHighIndex; ++i)
+  for (int i = 0; i <= pack::MapHighIndex; ++i)
     EXPECT_EQ(
         game.scratch.Exists(game.DataRelative("Missions\\Skirmish\\" + PackBaseName(i) + ".m3d")),
         i <= GetParam().complete_maps && GetParam().missions_written)

@@ -9,7 +9,7 @@
 #include "listfiles/battle_names.h"
 #include "base/failure.h"
 #include "listfiles/line_list.h"
-#include "listfiles/text_routines.h"
+#include "base/text_routines.h"
 
 namespace {
 

@@ -39,10 +39,10 @@ class MissionListUpdate : public testing::TestWithParam<UpdateCase> {};
 TEST_P(MissionListUpdate, AppendsMissingBlocksAndUnmarksTheirEntries) {
   ScratchFolder scratch;
   scratch.WriteFile("missions.txt", GetParam().before);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   UpdateMissionList(scratch.At("missions.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("missions.txt"), GetParam().before + GetParam().appended);
-  for (int i = 0; i <= engine::MapHighIndex; ++i) {
+  for (int i = 0; i <= pack::MapHighIndex; ++i) {
     const bool marked = std::find(GetParam().still_marked.begin(), GetParam().still_marked.end(),
                                   i) != GetParam().still_marked.end();
     EXPECT_EQ(catalogue.MapNames[i], marked ? PackEntry(i) : PackBaseName(i));
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MissionListUpdateInOneRun, SecondCallOnTheSameFileAddsAndRemovesNothing) {
   ScratchFolder scratch;
   scratch.WriteFile("missions.txt", "");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   UpdateMissionList(scratch.At("missions.txt"), catalogue);
   UpdateMissionList(scratch.At("missions.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("missions.txt"), Blocks(0, 20));
@@ -78,7 +78,7 @@ TEST(MissionListUpdateInOneRun, SecondCallOnTheSameFileAddsAndRemovesNothing) {
 TEST(MissionListUpdateInOneRun, FailedSaveLeavesFileButMarkersRemoved) {
   ScratchFolder scratch;
   scratch.WriteFile("missions.txt", "#Game\r\n");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   platform::LimitNextWriteForTesting(3);
   EXPECT_THROW(UpdateMissionList(scratch.At("missions.txt"), catalogue), Failure);
   EXPECT_EQ(scratch.ReadFile("missions.txt"), "#Game\r\n");
@@ -92,7 +92,7 @@ TEST(MissionListUpdateInOneRun, FailedSaveLeavesFileButMarkersRemoved) {
 
 TEST(MissionListUpdateFailure, MissingFileChangesNoEntry) {
   ScratchFolder scratch;
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_THROW(UpdateMissionList(scratch.At("missions.txt"), catalogue), Failure);
   EXPECT_EQ(catalogue.MapNames[0], "#StonebridgeVale");
 }

@@ -26,7 +26,7 @@ class SingleMissionUpdate : public testing::TestWithParam<UpdateCase> {};
 TEST_P(SingleMissionUpdate, WritesTheListOrFailsLeavingItAlone) {
   ScratchFolder scratch;
   scratch.WriteFile("SingleMiss.txt", GetParam().before);
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_EQ(FailureText([&] { UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue); }),
             GetParam().message);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"),
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SingleMissionUpdateInOneRun, FindsBaseNamesInsideTheMarkedLinesWritten) {
   ScratchFolder scratch;
   scratch.WriteFile("SingleMiss.txt", "0\r\n");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
   for (std::string& entry : catalogue.MapNames) entry.erase(0, 1);
   UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
@@ -84,7 +84,7 @@ TEST(SingleMissionUpdateInOneRun, UnmarkedEntryMissingFromAnotherFileIsAddedMark
   ScratchFolder scratch;
   // Mentions the base name only, as another list might: a fresh start adds the entry.
   scratch.WriteFile("SingleMiss.txt", "1\r\nStonebridgeVale\r\n");
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   catalogue.MapNames[0] = "StonebridgeVale";
   UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"), "22\r\nStonebridgeVale\r\n" + EntryLines(0, 20));
@@ -92,7 +92,7 @@ TEST(SingleMissionUpdateInOneRun, UnmarkedEntryMissingFromAnotherFileIsAddedMark
 
 TEST(SingleMissionUpdateFailure, MissingFileFailsToOpen) {
   ScratchFolder scratch;
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   EXPECT_THROW(UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue), Failure);
   EXPECT_FALSE(scratch.Exists("SingleMiss.txt"));
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 #include "tests/support/system_folders.h"
 
 GameFixture::GameFixture(Layout layout) {
@@ -39,12 +39,12 @@ std::string GameFixture::ReadData(const std::string& under_data) const {
 std::string GameFixture::MapTitle(int index) { return "Zelmora Field " + std::to_string(index); }
 
 void GameFixture::WriteMaps(std::size_t map_file_size) const {
-  const engine::MapCatalogue catalogue;
+  const pack::MapCatalogue catalogue;
   const auto write = [&](const std::string& name, const std::string& bytes) {
     ASSERT_TRUE(WriteUnderWindows1252Name(scratch.At("Maps"), name, bytes)) << name;
   };
-  for (int index = 0; index <= engine::MapHighIndex; ++index) {
-    const std::string base = engine::BaseName(catalogue.MapNames[index]);
+  for (int index = 0; index <= pack::MapHighIndex; ++index) {
+    const std::string base = pack::BaseName(catalogue.MapNames[index]);
     write(base + ".m3d", map_file_size == 0 ? "map " + base : std::string(map_file_size, 'M'));
     write(base + ".txt", "{Zelmora}{1.60}" + MapTitle(index) + ".\r\nA map of the pack.\r\n");
     write(base + ".jpg", "preview " + base);

@@ -14,7 +14,7 @@
 #include <random>
 #include <set>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "listfiles/single_mission_list.h"
@@ -101,12 +101,12 @@ std::array<std::vector<std::string>, 3> InstallHistory(const Lists& start) {
     model.WriteFile("list" + std::to_string(i), start[i]);
     history[i].push_back(start[i]);
   }
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   UpdateSingleMissionList(path(0), catalogue);
   history[0].push_back(model.ReadFile("list0"));
   UpdateMissionList(path(1), catalogue);
   history[1].push_back(model.ReadFile("list1"));
-  for (int index = 0; index <= engine::MapHighIndex; ++index) {
+  for (int index = 0; index <= pack::MapHighIndex; ++index) {
     AddBattleName(path(2), BattleNameLine(catalogue.MapNames[index], GameFixture::MapTitle(index)));
     history[2].push_back(model.ReadFile("list2"));
   }
@@ -139,9 +139,9 @@ void ExpectNoTemporaries(const Game& game) {
 }
 
 void ExpectMapsInstalled(const Game& game) {
-  const engine::MapCatalogue catalogue;
+  const pack::MapCatalogue catalogue;
   for (const std::string& entry : catalogue.MapNames) {
-    const std::string name = engine::BaseName(entry) + engine::MapExt;
+    const std::string name = pack::BaseName(entry) + pack::MapExt;
     EXPECT_EQ(game.session.game.ReadData("Missions\\Skirmish\\" + name).size(), kMapFileSize)
         << name;
   }

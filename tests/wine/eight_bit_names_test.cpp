@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 #include "engine/map_copy.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
@@ -13,9 +13,9 @@ namespace {
 TEST(EightBitNames, UmlautMapFilesAreCopiedUnderTheirOwnName) {
   ASSERT_EQ(GetACP(), 1252u);
   ScratchFolder scratch;
-  const std::string base = engine::BaseName(engine::MapCatalogue().MapNames[8]);
+  const std::string base = pack::BaseName(pack::MapCatalogue().MapNames[8]);
   scratch.MakeFolder("Game");
-  for (const std::string& extension : {engine::MapExt, engine::TextExt, engine::PreviewExt}) {
+  for (const std::string& extension : {pack::MapExt, pack::TextExt, pack::PreviewExt}) {
     scratch.WriteFile("Maps\\" + base + extension, "file " + extension);
     engine::CopyMapFile(scratch.Path(), base + extension, scratch.At("Game\\" + base + extension));
     EXPECT_EQ(scratch.ReadFile("Game\\" + base + extension), "file " + extension);

@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "platform/file_system.h"
@@ -105,13 +105,13 @@ Figures MissionList(const std::string& path, int blocks) {
   Figures figures{};
   figures.raw_ms = BestMilliseconds(path, bytes, [&] { RawRewrite(path); });
   figures.update_ms = BestMilliseconds(path, bytes, [&] {
-    engine::MapCatalogue catalogue;
+    pack::MapCatalogue catalogue;
     UpdateMissionList(path, catalogue);
   });
   Put(path, bytes);
   const std::size_t before = live_bytes;
   peak_bytes = live_bytes;
-  engine::MapCatalogue catalogue;
+  pack::MapCatalogue catalogue;
   UpdateMissionList(path, catalogue);
   figures.peak = peak_bytes - before;
   return figures;
@@ -120,13 +120,13 @@ Figures MissionList(const std::string& path, int blocks) {
 Figures BattleNames(const std::string& path, int lines) {
   const std::string bytes = GameBattleNames(lines);
   const auto install = [&] {
-    for (int map = 0; map <= engine::MapHighIndex; ++map)
+    for (int map = 0; map <= pack::MapHighIndex; ++map)
       AddBattleName(path,
                     "Map" + std::to_string(map) + "_TXT Zelmora Field " + std::to_string(map));
   };
   Figures figures{};
   figures.raw_ms = BestMilliseconds(path, bytes, [&] {
-    for (int map = 0; map <= engine::MapHighIndex; ++map) RawRewrite(path);
+    for (int map = 0; map <= pack::MapHighIndex; ++map) RawRewrite(path);
   });
   figures.update_ms = BestMilliseconds(path, bytes, install);
   Put(path, bytes);

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 #include "tests/driver/wizard_driver.h"
 #include "tests/support/game_fixture.h"
 
@@ -81,10 +81,10 @@ double InstallThroughTheWizard(const std::string& setup) {
 double BareCopies() {
   GameFixture game(GameFixture::Layout::Run);
   game.WriteMaps(kMapFileSize);
-  const engine::MapCatalogue catalogue;
+  const pack::MapCatalogue catalogue;
   const Clock::time_point start = Clock::now();
   for (const std::string& entry : catalogue.MapNames) {
-    const std::string base = engine::BaseName(entry);
+    const std::string base = pack::BaseName(entry);
     for (const char* extension : {".m3d", ".txt", ".jpg"}) {
       const std::string under =
           std::string(extension) == ".jpg" ? "Interf3\\maps\\skirmish\\" : "Missions\\Skirmish\\";

@@ -1,4 +1,4 @@
-#include "listfiles/text_routines.h"
+#include "base/text_routines.h"
 
 #include <gtest/gtest.h>
 

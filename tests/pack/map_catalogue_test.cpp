@@ -1,4 +1,4 @@
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +12,21 @@ const char* const kEntriesInOrder[] = {
     "#QXMap006",        "#QXMap007",    "#QXMap008"};
 
 TEST(MapCatalogueEntries, AreTheTwentyOnePackMapsInInstallOrder) {
-  const engine::MapCatalogue catalogue;
-  ASSERT_EQ(engine::MapHighIndex + 1, 21);
+  const pack::MapCatalogue catalogue;
+  ASSERT_EQ(pack::MapHighIndex + 1, 21);
   ASSERT_EQ(catalogue.MapNames.size(), std::size(kEntriesInOrder));
   for (std::size_t i = 0; i < catalogue.MapNames.size(); ++i)
     EXPECT_EQ(catalogue.MapNames[i], kEntriesInOrder[i]) << "index " << i;
 }
 
 TEST(MapCatalogueEntries, UmlautEntryIsOneWindows1252Byte) {
-  const std::string entry = engine::MapCatalogue().MapNames[8];
+  const std::string entry = pack::MapCatalogue().MapNames[8];
   EXPECT_EQ(entry.size(), 13u);
   EXPECT_EQ(static_cast<unsigned char>(entry[7]), 0xFC);
 }
 
 TEST(MapCatalogueEntries, ProcessTableIsOneSharedTable) {
-  EXPECT_EQ(&engine::ProcessMapCatalogue(), &engine::ProcessMapCatalogue());
+  EXPECT_EQ(&pack::ProcessMapCatalogue(), &pack::ProcessMapCatalogue());
 }
 
 struct BaseNameCase {
@@ -37,7 +37,7 @@ struct BaseNameCase {
 class BaseNameRule : public testing::TestWithParam<BaseNameCase> {};
 
 TEST_P(BaseNameRule, RemovesOnlyTheFirstMarker) {
-  EXPECT_EQ(engine::BaseName(GetParam().entry), GetParam().base);
+  EXPECT_EQ(pack::BaseName(GetParam().entry), GetParam().base);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, BaseNameRule,
@@ -48,18 +48,12 @@ INSTANTIATE_TEST_SUITE_P(Entries, BaseNameRule,
                                          BaseNameCase{"", ""}));
 
 TEST(MarkedEntry, IsTheSameWithOrWithoutTheMarker) {
-  EXPECT_EQ(engine::MarkedEntry("#QXMap001"), "#QXMap001");
-  EXPECT_EQ(engine::MarkedEntry("QXMap001"), "#QXMap001");
+  EXPECT_EQ(pack::MarkedEntry("#QXMap001"), "#QXMap001");
+  EXPECT_EQ(pack::MarkedEntry("QXMap001"), "#QXMap001");
 }
 
-TEST(InstallConstants, HoldTheGameTexts) {
-  EXPECT_EQ(engine::MapExt + engine::TextExt + engine::PreviewExt, ".m3d.txt.jpg");
-  EXPECT_EQ(engine::MissionDir, "Missions\\Skirmish\\");
-  EXPECT_EQ(engine::PreviewDir, "Interf3\\maps\\Skirmish\\");
-  EXPECT_EQ(engine::BlockLastLine, "236 125 1007 400");
-  EXPECT_EQ(engine::TextKeySuffix, "_TXT");
-  EXPECT_EQ(engine::BlockDashLine, "-");
-  EXPECT_EQ(engine::PreviewLineSuffix, " 444 211");
+TEST(Extensions, AreTheGamesOwn) {
+  EXPECT_EQ(pack::MapExt + pack::TextExt + pack::PreviewExt, ".m3d.txt.jpg");
 }
 
 }  // namespace

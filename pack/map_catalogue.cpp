@@ -1,16 +1,10 @@
-#include "engine/map_catalogue.h"
+#include "pack/map_catalogue.h"
 
-namespace engine {
+namespace pack {
 
 const std::string MapExt = ".m3d";
 const std::string TextExt = ".txt";
 const std::string PreviewExt = ".jpg";
-const std::string MissionDir = "Missions\\Skirmish\\";
-const std::string PreviewDir = "Interf3\\maps\\Skirmish\\";
-const std::string BlockLastLine = "236 125 1007 400";
-const std::string TextKeySuffix = "_TXT";
-const std::string BlockDashLine = "-";
-const std::string PreviewLineSuffix = " 444 211";
 
 MapCatalogue::MapCatalogue()
     : MapNames{"#StonebridgeVale", "#RavenHillV2", "#Kel_Map001", "#KelMap2", "#Marschfeld",
@@ -40,4 +34,4 @@ std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue) {
   return marked;
 }
 
-}  // namespace engine
+}  // namespace pack

@@ -1,26 +1,20 @@
 #pragma once
-// What the wizard installs: the 21 maps of the Zelmora pack 1.60 and the fixed
-// texts of the install. The entries are the only mutable part: the mission-list
-// update removes an entry's marker "#" once it has written the map's block, and
-// every later reader of the run sees the entry without it.
+// What the wizard installs: the 21 maps of the Zelmora pack 1.60 and their file
+// extensions. The entries are the only mutable part: the mission-list update
+// removes an entry's marker "#" once it has written the map's block, and every
+// later reader of the run sees the entry without it.
 
 #include <array>
 #include <string>
 #include <vector>
 
-namespace engine {
+namespace pack {
 
 constexpr int MapHighIndex = 20;
 
 extern const std::string MapExt;
 extern const std::string TextExt;
 extern const std::string PreviewExt;
-extern const std::string MissionDir;
-extern const std::string PreviewDir;
-extern const std::string BlockLastLine;
-extern const std::string TextKeySuffix;
-extern const std::string BlockDashLine;
-extern const std::string PreviewLineSuffix;
 
 constexpr char kMapMarker = '#';
 
@@ -42,4 +36,4 @@ std::string MarkedEntry(const std::string& entry);
 // MarkedEntry of every catalogue entry, in catalogue order.
 std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue);
 
-}  // namespace engine
+}  // namespace pack

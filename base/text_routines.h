@@ -1,5 +1,5 @@
 #pragma once
-// The small text routines the list-file updates share. Byte-exact throughout.
+// The small text routines of the list files and the messages. Byte-exact throughout.
 
 #include <cstdint>
 #include <string>
