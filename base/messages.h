@@ -23,6 +23,19 @@ inline constexpr char kFailedToGetData[] = "Failed to get data for '%s'";
 // The install.
 inline constexpr char kIncorrectGameFolder[] =
     "Incorrect path to \"Battle for Europe\". Please true again";
+// The pack's maps are not all beside Setup.exe: the maps folder looked in, then
+// the first file that cannot be read there.
+inline constexpr char kPackIncomplete[] =
+    "Setup looked for the Zelmora maps in %s, but cannot read %s there.\n\n"
+    "Extract the whole archive into one folder and start Setup.exe from that folder. "
+    "Nothing has been installed.";
+// The same where Setup.exe runs from the temporary folder, where opening it
+// from inside an archive puts it without the maps.
+inline constexpr char kPackInsideArchive[] =
+    "Setup.exe was started from inside the archive, without the Zelmora maps: Setup looked for "
+    "them in %s, but cannot read %s there.\n\n"
+    "Extract the whole archive into one folder and start Setup.exe from that folder. "
+    "Nothing has been installed.";
 
 // The wizard's questions and dialogs.
 inline constexpr char kCancelQuestion[] = "Do you really want to abort installation ?";

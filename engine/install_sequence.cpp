@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "engine/game_folder.h"
 #include "engine/map_copy.h"
+#include "engine/pack_source.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "listfiles/single_mission_list.h"
@@ -19,6 +20,8 @@ void RunInstall(InstallView& view, pack::MapCatalogue& catalogue) {
     view.ShowNotice(messages::kIncorrectGameFolder);
     return;
   }
+  const std::string pack_folder = PackFolder(platform::CurrentDirectory());
+  CheckPackIsComplete(pack_folder, catalogue);
   const std::string layout = LayoutPrefix(game);
   const auto game_path = [&](const std::string& under_data) {
     return JoinPath(game, layout + "\\Data\\" + under_data);
@@ -27,15 +30,13 @@ void RunInstall(InstallView& view, pack::MapCatalogue& catalogue) {
   UpdateSingleMissionList(game_path("Missions\\SingleMiss.txt"), catalogue);
   UpdateMissionList(game_path("Missions\\missions.txt"), catalogue);
 
-  const std::string current_directory = platform::CurrentDirectory();
   const std::string battle_names = game_path("Missions\\Text\\Skirbatlnames.txt");
   for (const std::string& entry : catalogue.MapNames) {
     const std::string base = BaseName(entry);
     const std::string description = game_path("Missions\\Skirmish\\" + base + TextExt);
-    CopyMapFile(current_directory, base + MapExt,
-                game_path("Missions\\Skirmish\\" + base + MapExt));
-    CopyMapFile(current_directory, base + TextExt, description);
-    CopyMapFile(current_directory, base + PreviewExt,
+    CopyMapFile(pack_folder, base + MapExt, game_path("Missions\\Skirmish\\" + base + MapExt));
+    CopyMapFile(pack_folder, base + TextExt, description);
+    CopyMapFile(pack_folder, base + PreviewExt,
                 game_path("Interf3\\maps\\skirmish\\" + base + PreviewExt));
     AddBattleName(battle_names, BattleNameLine(entry, ReadMapTitle(description)));
   }

@@ -11,10 +11,11 @@ namespace engine {
 inline constexpr int kProgressMaximum = 50000;
 
 // Checks the game folder (a rejected one gets the notice and nothing is
-// written), updates the single-mission and mission lists, then per map copies
-// its three files and registers its battle name, and last fills the progress
-// bar and shows the finish page. The first failure propagates; what was written
-// before it stays written.
+// written) and that the pack's maps are all there to be read, in the current
+// directory's Maps folder or else in the one beside the program (if not, it
+// fails before anything is written), updates the single-mission and mission lists, then per map
+// copies its three files and registers its battle name, and last fills the progress bar and shows
+// the finish page. The first failure propagates; what was written before it stays written.
 void RunInstall(InstallView& view, pack::MapCatalogue& catalogue);
 
 }  // namespace engine

@@ -8,6 +8,14 @@ std::string MapSourcePath(const std::string& current_directory, const std::strin
   return current_directory + "\\Maps\\" + file_name;
 }
 
+platform::Readability CheckMapSource(const std::string& current_directory,
+                                     const std::string& file_name) {
+  const std::string maps_folder = MapSourcePath(current_directory, "");
+  const platform::Readability found = platform::CheckReadable(maps_folder + file_name);
+  if (found != platform::Readability::Missing) return found;
+  return platform::CheckReadableNamedInWindows1252(maps_folder, file_name);
+}
+
 void CopyMapFile(const std::string& current_directory, const std::string& file_name,
                  const std::string& destination_path) {
   const std::string maps_folder = MapSourcePath(current_directory, "");

@@ -3,10 +3,16 @@
 
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace engine {
 
 // current directory + "\Maps\" + file name, by plain concatenation.
 std::string MapSourcePath(const std::string& current_directory, const std::string& file_name);
+
+// Whether the source file opens for reading, found as CopyMapFile finds it.
+platform::Readability CheckMapSource(const std::string& current_directory,
+                                     const std::string& file_name);
 
 // Copies the source file over destination_path, replacing it. A source not found
 // under its name in the system's code page is looked for under the same bytes read

@@ -16,6 +16,27 @@ bool IsFolder(const std::string& path);
 // except at the root of a drive.
 std::string CurrentDirectory();
 
+// The folder that holds the running program file, with no trailing backslash
+// except at the root of a drive; empty when it cannot be told.
+std::string ProgramFolder();
+
+// True when the program file lies in the user's temporary folder or below it,
+// as where a file opened from inside an archive is extracted to run.
+bool ProgramRunsFromTemporaryFolder();
+
+enum class Readability { Readable, Missing, Unreadable };
+
+// Whether the file opens for reading, as a copy opens its source. Missing: no
+// file of that name; Unreadable: it exists but does not open (held by another
+// program with no sharing, no right to read it, a folder).
+Readability CheckReadable(const std::string& path);
+
+// The same for folder + file_name with file_name's bytes read as Windows-1252,
+// as CopyFileNamedInWindows1252 names its source; Missing when both readings
+// name the same file.
+Readability CheckReadableNamedInWindows1252(const std::string& folder,
+                                            const std::string& file_name);
+
 enum class CopyOutcome { Ok, SourceMissing, Failed };
 
 // Copies a file, replacing an existing destination; never creates a folder.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 #include "base/paths.h"
@@ -160,6 +161,44 @@ std::string CurrentDirectory() {
   buffer.resize(buffer.find('\0'));
   std::replace(buffer.begin(), buffer.end(), '/', '\\');
   return buffer;
+}
+
+std::string ProgramFolder() {
+  std::string program(256, '\0');
+  for (;;) {
+    const ssize_t length = ::readlink("/proc/self/exe", &program[0], program.size());
+    if (length < 0) return std::string();
+    if (static_cast<std::size_t>(length) < program.size()) {
+      program.resize(static_cast<std::size_t>(length));
+      break;
+    }
+    program.assign(program.size() * 2, '\0');
+  }
+  std::string folder = FolderOf(program);
+  if (folder.size() > 1) folder.pop_back();
+  std::replace(folder.begin(), folder.end(), '/', '\\');
+  return folder;
+}
+
+bool ProgramRunsFromTemporaryFolder() {
+  const char* configured = std::getenv("TMPDIR");
+  std::string temporary = configured && *configured ? configured : "/tmp";
+  if (temporary.back() != '/') temporary += '/';
+  return (Native(ProgramFolder()) + "/").compare(0, temporary.size(), temporary) == 0;
+}
+
+Readability CheckReadable(const std::string& path) {
+  ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.IsOpen()) return errno == ENOENT ? Readability::Missing : Readability::Unreadable;
+  return IsRegularFile(file.Get()) ? Readability::Readable : Readability::Unreadable;
+}
+
+Readability CheckReadableNamedInWindows1252(const std::string& folder,
+                                            const std::string& file_name) {
+  std::string western_name;
+  if (!Windows1252ToUtf8(file_name, western_name) || western_name == file_name)
+    return Readability::Missing;
+  return CheckReadable(folder + western_name);
 }
 
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/paths.h"
 #include "platform/file_system.h"
 #include "platform/file_win32.h"
 
@@ -33,6 +34,40 @@ bool Widen(const std::string& bytes, UINT code_page, DWORD flags, std::wstring& 
   return MultiByteToWideChar(code_page, flags, bytes.data(), size, &wide[0], length) == length;
 }
 
+// What a system call that fills a buffer of the given size returns: the text,
+// grown until it fits (the call answers the buffer's size, or more, when cut).
+template <typename Fill>
+std::string GrowingText(Fill fill) {
+  std::string buffer(MAX_PATH + 1, '\0');
+  for (;;) {
+    const DWORD length = fill(&buffer[0], static_cast<DWORD>(buffer.size()));
+    if (length == 0) return std::string();
+    if (length < buffer.size()) return buffer.substr(0, length);
+    buffer.assign(buffer.size() * 2 > length ? buffer.size() * 2 : length + 1, '\0');
+  }
+}
+
+// The path with every short (8.3) name in it spelled out; unchanged when the
+// system cannot tell.
+std::string LongPath(const std::string& path) {
+  const std::string long_path = GrowingText(
+      [&](char* buffer, DWORD size) { return GetLongPathNameA(path.c_str(), buffer, size); });
+  return long_path.empty() ? path : long_path;
+}
+
+std::string ProgramFile() {
+  return GrowingText(
+      [](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); });
+}
+
+Readability ReadabilityOfOpen(HANDLE file) {
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return Readability::Readable;
+  }
+  return GetLastError() == ERROR_FILE_NOT_FOUND ? Readability::Missing : Readability::Unreadable;
+}
+
 }  // namespace
 
 std::wstring detail::FileApiName(const std::string& bytes) {
@@ -47,17 +82,38 @@ bool IsFolder(const std::string& path) {
 }
 
 std::string CurrentDirectory() {
-  std::string buffer(MAX_PATH + 1, '\0');
-  for (;;) {
-    const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), &buffer[0]);
-    if (length == 0) return std::string();
-    if (length < buffer.size()) {
-      buffer.resize(length);
-      return buffer;
-    }
-    // Too small: length is the size needed, terminating zero included.
-    buffer.assign(length, '\0');
-  }
+  return GrowingText([](char* buffer, DWORD size) { return GetCurrentDirectoryA(size, buffer); });
+}
+
+std::string ProgramFolder() {
+  const std::string program = ProgramFile();
+  const std::string folder = FolderOf(program);
+  // "C:\" keeps its backslash, as a drive root's path does.
+  return folder.size() > 3 ? folder.substr(0, folder.size() - 1) : folder;
+}
+
+bool ProgramRunsFromTemporaryFolder() {
+  const std::string temporary =
+      LongPath(GrowingText([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); }));
+  const std::string program = LongPath(ProgramFile());
+  return !temporary.empty() && program.size() > temporary.size() &&
+         lstrcmpiA(program.substr(0, temporary.size()).c_str(), temporary.c_str()) == 0;
+}
+
+Readability CheckReadable(const std::string& path) {
+  return ReadabilityOfOpen(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+Readability CheckReadableNamedInWindows1252(const std::string& folder,
+                                            const std::string& file_name) {
+  std::wstring western_name;
+  if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
+    return Readability::Missing;
+  if (FileApiName(file_name) == western_name) return Readability::Missing;
+  return ReadabilityOfOpen(CreateFileW((FileApiName(folder) + western_name).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {

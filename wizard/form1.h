@@ -77,6 +77,8 @@ class TForm1 : public engine::InstallView {
   // pictures, all from the design scaled to dpi.
   void LayOut(int dpi);
   RECT LabelRect(ControlId id, const RECT& design_place) const;
+  // Gives the text box a smaller font where its own would wrap a line.
+  void FitUnscrolledText(ControlId box);
   // Resizes the window where its frame leaves the client area other than one page.
   void FitFrameToContent();
   // Colours (form1_colours.cpp).
@@ -97,6 +99,7 @@ class TForm1 : public engine::InstallView {
   WNDPROC panel_default_procedure_ = nullptr;
   DesignFonts fonts_;
   Bitmap page_picture_;
+  Font unscrolled_text_font_;  // the welcome text's, where its design font wraps
   int dpi_ = 0;            // the DPI the window is laid out for
   SIZE client_size_ = {};  // one page at that DPI
   SIZE outer_size_ = {};   // the window's size around it

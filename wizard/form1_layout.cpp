@@ -134,10 +134,27 @@ void TForm1::LayOut(int dpi) {
     SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  FitUnscrolledText(WelcomeText);
   client_size_ = {scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
   RECT frame = {0, 0, client_size_.cx, client_size_.cy};
   app::AdjustFrameForDpi(frame, kFormStyle, kFormExStyle, dpi);
   outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm1::FitUnscrolledText(ControlId box) {
+  // The box does not scroll: a line wrapped where a stand-in face draws wider
+  // than the design's would push the last lines out of sight. Its font is made
+  // smaller until every line of its text shows on one line of the box.
+  HWND control = controls_[box];
+  const std::string text = TextOf(control);
+  const LRESULT lines = std::count(text.begin(), text.end(), '\n') + 1;
+  HFONT font = fonts_.For(kFormDesign[box].font);
+  for (int height = CharacterHeight(font);
+       SendMessageA(control, EM_GETLINECOUNT, 0, 0) > lines && height > 1;) {
+    Font smaller(CreateOutlineFont(--height, false));
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(smaller.Get()), TRUE);
+    unscrolled_text_font_ = std::move(smaller);
+  }
 }
 
 void TForm1::FitFrameToContent() {

@@ -74,6 +74,7 @@ TEST(FillIn, ReplacesOnlyThePlaceholder) {
   EXPECT_EQ(FillIn("Cannot open file %s", "C:\\100%d"), "Cannot open file C:\\100%d");
   EXPECT_EQ(FillIn("List index out of bounds (%d)", "3"), "List index out of bounds (3)");
   EXPECT_EQ(FillIn("50% of %s", "x"), "50% of x");
+  EXPECT_EQ(FillIn("in %s, read %s", {"C:\\100%s", "a.txt"}), "in C:\\100%s, read a.txt");
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "engine/install_sequence.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,6 +13,7 @@
 #include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -158,18 +163,6 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
 }
 
-TEST_F(InstallSequence, OlderDescriptionInTheGameServesWhenTheSourceIsMissing) {
-  GameFixture game;
-  Prepare(game);
-  RemoveTree(game.scratch.At("Maps\\KelMap2.txt"));
-  game.scratch.WriteFile(game.DataRelative("Missions\\Skirmish\\KelMap2.txt"), "x}Old Title!\r\n");
-  pack::MapCatalogue catalogue;
-  EXPECT_TRUE(Install(game, catalogue).finish_shown);
-  EXPECT_NE(
-      game.ReadData("Missions\\Text\\Skirbatlnames.txt").find("\r\nKelMap2_TXT Old Title\r\n"),
-      std::string::npos);
-}
-
 // Each failing step, with exactly what stays written.
 struct FailureCase {
   const char* name;
@@ -178,7 +171,20 @@ struct FailureCase {
   const char* message;             // or a fixed message
   bool single_written, missions_written;
   int complete_maps;  // maps whose battle-name line was written
+  // Or the pack's first file that cannot be read (held with no sharing by
+  // another program when held); once the pack is whole, Install installs it.
+  const char* unreadable_pack_file;
+  bool held;
 };
+
+std::string ExpectedMessage(const FailureCase& c, const GameFixture& game) {
+  if (c.message_under_data) return "Cannot open file " + game.DataPath(c.message_under_data);
+  if (!c.unreadable_pack_file) return c.message;
+  return "Setup looked for the Zelmora maps in " + game.scratch.At("Maps") +
+         "\\, but cannot read " + c.unreadable_pack_file +
+         " there.\n\nExtract the whole archive into one folder and start Setup.exe from that "
+         "folder. Nothing has been installed.";
+}
 
 class InstallFailure : public InstallSequence, public testing::WithParamInterface<FailureCase> {};
 
@@ -194,10 +200,17 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
   const std::string battle_before = read_if_present("Missions\\Text\\Skirbatlnames.txt");
   pack::MapCatalogue catalogue;
   RecordingView view(game.GameFolder());
-  EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue); }),
-            GetParam().message_under_data
-                ? "Cannot open file " + game.DataPath(GetParam().message_under_data)
-                : GetParam().message);
+  {
+#ifdef _WIN32
+    // Nothing is held where the row holds nothing: an empty name opens no file.
+    const FileHold hold(
+        GetParam().held ? game.scratch.At(std::string("Maps\\") + GetParam().unreadable_pack_file)
+                        : std::string(),
+        GENERIC_READ, 0);
+#endif
+    EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue); }),
+              ExpectedMessage(GetParam(), game));
+  }
   EXPECT_FALSE(view.finish_shown);
   EXPECT_EQ(view.progress_maximum, 100);
 
@@ -218,6 +231,12 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
         game.scratch.Exists(game.DataRelative("Missions\\Skirmish\\" + PackBaseName(i) + ".m3d")),
         i <= GetParam().complete_maps && GetParam().missions_written)
         << PackBaseName(i);
+
+  if (GetParam().unreadable_pack_file) {
+    game.WriteMaps();
+    EXPECT_TRUE(Install(game, catalogue).finish_shown);
+    ExpectListsOfOneInstall(game);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,22 +246,33 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const GameFixture& g) {
                       g.scratch.WriteFile(g.DataRelative("Missions\\SingleMiss.txt"), "x\r\n");
                     },
-                    nullptr, "'x' is not a valid integer value", false, false, 0},
+                    nullptr, "'x' is not a valid integer value", false, false, 0, nullptr, false},
         FailureCase{
             "SingleMissionListMissing",
             [](const GameFixture& g) { RemoveTree(g.DataPath("Missions\\SingleMiss.txt")); },
-            "Missions\\SingleMiss.txt", nullptr, false, false, 0},
+            "Missions\\SingleMiss.txt", nullptr, false, false, 0, nullptr, false},
         FailureCase{"MissionListMissing",
                     [](const GameFixture& g) { RemoveTree(g.DataPath("Missions\\missions.txt")); },
-                    "Missions\\missions.txt", nullptr, true, false, 0},
-        FailureCase{"DescriptionOfMapSevenMissing",
-                    [](const GameFixture& g) { RemoveTree(g.scratch.At("Maps\\3erWachturm.txt")); },
-                    "Missions\\Skirmish\\3erWachturm.txt", nullptr, true, true, 7},
+                    "Missions\\missions.txt", nullptr, true, false, 0, nullptr, false},
+        FailureCase{"EmptyDescriptionOfMapSeven",
+                    [](const GameFixture& g) { g.scratch.WriteFile("Maps\\3erWachturm.txt", ""); },
+                    nullptr, "List index out of bounds (0)", true, true, 7, nullptr, false},
         FailureCase{"BattleNameListMissing",
                     [](const GameFixture& g) {
                       RemoveTree(g.DataPath("Missions\\Text\\Skirbatlnames.txt"));
                     },
-                    "Missions\\Text\\Skirbatlnames.txt", nullptr, true, true, 0}),
+                    "Missions\\Text\\Skirbatlnames.txt", nullptr, true, true, 0, nullptr, false},
+        FailureCase{"NoMapsFolder", [](const GameFixture& g) { RemoveTree(g.scratch.At("Maps")); },
+                    nullptr, nullptr, false, false, 0, "StonebridgeVale.m3d", false},
+        FailureCase{"DescriptionOfMapSevenMissing",
+                    [](const GameFixture& g) { RemoveTree(g.scratch.At("Maps\\3erWachturm.txt")); },
+                    nullptr, nullptr, false, false, 0, "3erWachturm.txt", false}
+#ifdef _WIN32
+        ,
+        FailureCase{"PictureHeldByAnotherProgram", [](const GameFixture&) {}, nullptr, nullptr,
+                    false, false, 0, "QXMap004.jpg", true}
+#endif
+        ),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 }  // namespace

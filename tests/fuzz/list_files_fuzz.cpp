@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "listfiles/battle_names.h"
 #include "base/failure.h"
-#include "listfiles/line_list.h"
 #include "base/text_routines.h"
+#include "listfiles/battle_names.h"
+#include "listfiles/line_list.h"
 
 namespace {
 

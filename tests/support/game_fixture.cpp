@@ -40,6 +40,7 @@ std::string GameFixture::MapTitle(int index) { return "Zelmora Field " + std::to
 
 void GameFixture::WriteMaps(std::size_t map_file_size) const {
   const pack::MapCatalogue catalogue;
+  scratch.MakeFolder("Maps");
   const auto write = [&](const std::string& name, const std::string& bytes) {
     ASSERT_TRUE(WriteUnderWindows1252Name(scratch.At("Maps"), name, bytes)) << name;
   };

@@ -36,6 +36,8 @@ TEST(Dpi, EveryPageIsTheDesignScaled) {
   ExpectLayoutAt(w, DpiUnderTest());
   ExpectLabelsFitTheirText(w, TabControl2, DpiUnderTest());
   ExpectPictureFillsItsControl(w, Image1);
+  // The welcome text does not scroll: its 16 lines each show on one line, none cut off.
+  EXPECT_EQ(SendMessageA(w.Control(WelcomeText), EM_GETLINECOUNT, 0, 0), 16);
   w.SaveScreenshot(Screenshot("1-welcome"));
   w.ClickAndWait(Button1);
   ExpectLabelsFitTheirText(w, TabControl1, DpiUnderTest());

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "tests/support/install_expectations.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/ui/wizard_session.h"
 
 namespace {
@@ -68,6 +69,33 @@ TEST(Install, FailureShowsItsMessageAndAFixedCauseInstallsOnAnotherPress) {
   session.game.scratch.WriteFile(session.game.DataRelative("Missions\\missions.txt"), missions);
   ASSERT_EQ(w.InstallAndWait(), nullptr);
   EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), kGameMissions + AllMissionBlocks());
+}
+
+TEST(Install, StartedElsewhereTakesThePackBesideTheProgramAndRefusesWithoutIt) {
+  WizardSession session;
+  ScratchFolder elsewhere;
+  ASSERT_TRUE(MoveFileA(session.game.scratch.At("Maps").c_str(),
+                        session.game.scratch.At("Maps.away").c_str()));
+  WizardProcess& w = session.Start(elsewhere.Path());
+  w.ReachPage(2);
+  HWND box = w.InstallAndWait();
+  ASSERT_NE(box, nullptr);
+  // The session's Setup.exe lies in the temporary folder, as one opened from an archive does.
+  EXPECT_EQ(w.BoxText(box),
+            "Setup.exe was started from inside the archive, without the Zelmora maps: Setup looked "
+            "for them in " +
+                elsewhere.At("Maps") +
+                "\\, but cannot read StonebridgeVale.m3d there.\n\nExtract the whole archive into "
+                "one folder and start Setup.exe from that folder. Nothing has been installed.");
+  w.SaveScreenshot(ScreenshotFolder() + "7-pack-missing.bmp");
+  w.AnswerBox(box, IDOK);
+  w.WaitIdle();
+  EXPECT_EQ(session.game.ReadData("Missions\\missions.txt"), kGameMissions);
+
+  ASSERT_TRUE(MoveFileA(session.game.scratch.At("Maps.away").c_str(),
+                        session.game.scratch.At("Maps").c_str()));
+  ASSERT_EQ(w.InstallAndWait(), nullptr);
+  ExpectListsOfOneInstall(session.game);
 }
 
 }  // namespace

@@ -14,10 +14,10 @@
 #include <random>
 #include <set>
 
-#include "pack/map_catalogue.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "listfiles/single_mission_list.h"
+#include "pack/map_catalogue.h"
 #include "tests/support/system_folders.h"
 #include "tests/ui/wizard_session.h"
 

@@ -28,9 +28,10 @@ WizardSession::WizardSession(bool registry_points_to_game, GameFixture::Layout l
   if (registry_points_to_game) SetTargetFolder("1.0", REG_SZ, game.GameFolder());
 }
 
-WizardProcess& WizardSession::Start() {
+WizardProcess& WizardSession::Start(const std::string& current_directory) {
   wizard.reset();
-  wizard = std::make_unique<WizardProcess>(program, game.scratch.Path());
+  wizard = std::make_unique<WizardProcess>(
+      program, current_directory.empty() ? game.scratch.Path() : current_directory);
   return *wizard;
 }
 

@@ -24,8 +24,9 @@ class WizardSession {
   // otherwise the caller lays out the registry before Start().
   explicit WizardSession(bool registry_points_to_game = true,
                          GameFixture::Layout layout = GameFixture::Layout::Plain);
-  // Starts Setup.exe afresh, ending the one started before; the new one.
-  WizardProcess& Start();
+  // Starts Setup.exe afresh, ending the one started before, in current_directory
+  // (empty: the session's folder, where the pack is); the new one.
+  WizardProcess& Start(const std::string& current_directory = "");
 
   GameFixture game;
   std::string program;  // Setup.exe in the session's folder

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "pack/map_catalogue.h"
 #include "engine/map_copy.h"
+#include "pack/map_catalogue.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 

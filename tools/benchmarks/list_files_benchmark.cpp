@@ -9,9 +9,9 @@
 #include <new>
 #include <string>
 
-#include "pack/map_catalogue.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
+#include "pack/map_catalogue.h"
 #include "platform/file_system.h"
 
 namespace {
