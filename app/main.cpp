@@ -13,9 +13,16 @@
 #include <typeinfo>
 
 #include "app/application_window.h"
+#include "app/error_handler.h"
+#include "app/exit_codes.h"
+#include "app/log_file.h"
+#include "app/runs_without_wizard.h"
 #include "app/message_services.h"
 #include "app/system_libraries.h"
+#include "base/failure.h"
 #include "base/messages.h"
+#include "base/text_routines.h"
+#include "engine/setup_options.h"
 #include "wizard/form1.h"
 
 namespace {
@@ -66,25 +73,47 @@ int ShowCommandFor(int requested) {
   return SW_SHOWNORMAL;
 }
 
+int RunWizard(engine::StepLog& log, int show_command) {
+  std::unique_ptr<wizard::TForm1> form;
+  try {
+    form = std::make_unique<wizard::TForm1>(log);
+  } catch (const std::exception& failure) {
+    return ReportBrokenStart(failure);
+  }
+  form->Show(ShowCommandFor(show_command));
+  return RunMessageLoop(*form);
+}
+
+// The wizard, or what the command line asks for instead.
+int RunAsAsked(const engine::SetupOptions& options, int show_command) {
+  std::unique_ptr<engine::StepLog> log = std::make_unique<engine::NoStepLog>();
+  try {
+    if (!options.log_file.empty()) log = std::make_unique<app::LogFile>(options.log_file);
+  } catch (const Failure& failure) {
+    if (!options.silent) app::HandleFailure(failure.what());
+    return app::kExitBadArguments;
+  }
+  if (!options.refusal.empty()) {
+    log->Write(FillIn(messages::kLogFailed,
+                      {FormatInt(app::kExitBadArguments), options.refusal}));
+    if (!options.silent) app::HandleFailure(options.refusal);
+    return app::kExitBadArguments;
+  }
+  if (options.uninstall) return app::RunRemoval(options, *log);
+  if (options.silent) return app::RunSilentInstall(options, *log);
+  return RunWizard(*log, show_command);
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
   app::RestrictLibrarySearchToSystem();
   const bool com_ready = SUCCEEDED(CoInitialize(nullptr));
   int exit_code = 0;
   try {
     app::ApplicationWindow();
     LoadControlLibraries();
-    std::unique_ptr<wizard::TForm1> form;
-    try {
-      form = std::make_unique<wizard::TForm1>();
-    } catch (const std::exception& failure) {
-      exit_code = ReportBrokenStart(failure);
-    }
-    if (form) {
-      form->Show(ShowCommandFor(show_command));
-      exit_code = RunMessageLoop(*form);
-    }
+    exit_code = RunAsAsked(engine::ParseSetupOptions(arguments), show_command);
   } catch (const std::exception& failure) {
     exit_code = ReportBrokenStart(failure);
   }

@@ -24,4 +24,8 @@ void Fail(const std::string& pattern, std::initializer_list<std::string> values)
   throw Failure(FillIn(pattern, values));
 }
 
+void Fail(FailureKind kind, const std::string& pattern, std::initializer_list<std::string> values) {
+  throw Failure(FillIn(pattern, values), kind);
+}
+
 void Fail(const std::string& pattern, const std::string& value) { Fail(pattern, {value}); }

@@ -12,6 +12,8 @@ inline constexpr char kListIndexOutOfBounds[] = "List index out of bounds (%d)";
 inline constexpr char kNotAValidInteger[] = "'%s' is not a valid integer value";
 // Reading stopped short of the file's length.
 inline constexpr char kCannotReadFile[] = "Cannot read file %s";
+// A map file the removal must take away and cannot.
+inline constexpr char kCannotRemoveFile[] = "Cannot remove file %s";
 // Saving would drop everything from the NUL byte on.
 inline constexpr char kFileHoldsNulByte[] =
     "File %s holds a NUL byte and cannot be rewritten without losing its end";
@@ -36,6 +38,45 @@ inline constexpr char kPackInsideArchive[] =
     "them in %s, but cannot read %s there.\n\n"
     "Extract the whole archive into one folder and start Setup.exe from that folder. "
     "Nothing has been installed.";
+
+// The log: a line a step, filled in with paths as the steps use them.
+inline constexpr char kLogGameFolder[] = "Game folder: %s (%s)";
+inline constexpr char kLogFromPathBox[] = "as the path box reads";
+inline constexpr char kLogFromCommandLine[] = "named with /D=";
+inline constexpr char kLogFromRegistry[] = "as the game's registry entry names it";
+inline constexpr char kLogFromInstalledApps[] = "where Installed apps says the pack is";
+inline constexpr char kLogNotTheGame[] = "Not the game's folder: %s";
+inline constexpr char kLogMapsFolder[] = "Maps taken from %s";
+inline constexpr char kLogListSaved[] = "Read and saved %s";
+inline constexpr char kLogListLeft[] = "Read %s: none of the pack's lines in it, left as it was";
+inline constexpr char kLogCopied[] = "Copied %s to %s";
+inline constexpr char kLogNotCopied[] = "Not copied, passed over: %s to %s";
+inline constexpr char kLogRemoved[] = "Removed %s";
+inline constexpr char kLogRecorded[] = "Entered in Installed apps; kept for removal: %s";
+inline constexpr char kLogUnrecorded[] = "Taken out of Installed apps";
+inline constexpr char kLogDone[] = "Done: %s";
+inline constexpr char kLogInstalled[] = "the pack is installed";
+inline constexpr char kLogRemovedPack[] = "the pack is removed";
+inline constexpr char kLogCancelled[] = "Cancelled: the removal question was answered No";
+inline constexpr char kLogFailed[] = "Failed, exit code %d: %s";
+inline constexpr char kLogStopped[] = "Stopped: %s";
+
+// Runs from the command line: Setup.exe /S, /D=, /LOG=, /uninstall.
+inline constexpr char kUnknownArgument[] =
+    "Unknown argument: %s\n\nSetup.exe takes /S (no window, no question), /LOG=<file>, "
+    "/uninstall, and last /D=<game folder>. Nothing has been changed.";
+inline constexpr char kRemoveQuestion[] =
+    "Do you really want to remove the Zelmora pack 1.60 from %s ?";
+inline constexpr char kRemoved[] = "The Zelmora pack 1.60 has been removed from %s.";
+inline constexpr char kNotRecordedAnywhere[] =
+    "The Zelmora pack is not entered in Installed apps. To remove it from a game folder, "
+    "start Setup.exe /uninstall /D=<game folder>.";
+inline constexpr char kNoGameFolderFound[] =
+    "Setup found no game folder to install into. Name it with /D=<game folder>.";
+// The pack's name in Installed apps.
+inline constexpr char kPackDisplayName[] = "Zelmora pack 1.60";
+inline constexpr char kCannotRecord[] =
+    "The maps are installed, but Installed apps cannot take their entry: %s";
 
 // The wizard's questions and dialogs.
 inline constexpr char kCancelQuestion[] = "Do you really want to abort installation ?";

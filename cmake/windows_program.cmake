@@ -10,6 +10,9 @@ set_target_properties(zelmora_jpeg PROPERTIES
 add_library(zelmora_app STATIC
   app/application_window.cpp
   app/error_handler.cpp
+  app/log_file.cpp
+  app/pack_record.cpp
+  app/runs_without_wizard.cpp
   app/message_services.cpp
   app/system_libraries.cpp
   app/display_scale.cpp

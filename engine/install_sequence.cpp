@@ -1,8 +1,9 @@
 #include "engine/install_sequence.h"
 
+#include "base/failure.h"
 #include "base/messages.h"
-#include "base/paths.h"
 #include "engine/game_folder.h"
+#include "engine/game_paths.h"
 #include "engine/map_copy.h"
 #include "engine/pack_source.h"
 #include "listfiles/battle_names.h"
@@ -14,32 +15,39 @@ namespace engine {
 
 using namespace pack;
 
-void RunInstall(InstallView& view, pack::MapCatalogue& catalogue) {
+void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
   const std::string game = view.GameFolderText();
   if (!IsGameFolder(game)) {
+    log.Write(FillIn(messages::kLogNotTheGame, game));
     view.ShowNotice(messages::kIncorrectGameFolder);
     return;
   }
   const std::string pack_folder = PackFolder(platform::CurrentDirectory());
+  log.Write(FillIn(messages::kLogMapsFolder, MapSourcePath(pack_folder, "")));
   CheckPackIsComplete(pack_folder, catalogue);
-  const std::string layout = LayoutPrefix(game);
-  const auto game_path = [&](const std::string& under_data) {
-    return JoinPath(game, layout + "\\Data\\" + under_data);
+  const GamePaths paths(game);
+
+  UpdateSingleMissionList(paths.SingleMissionList(), catalogue);
+  log.Write(FillIn(messages::kLogListSaved, paths.SingleMissionList()));
+  UpdateMissionList(paths.MissionList(), catalogue);
+  log.Write(FillIn(messages::kLogListSaved, paths.MissionList()));
+
+  const auto copy = [&](const std::string& file_name) {
+    const std::string destination = paths.MapDestination(file_name);
+    const bool copied = CopyMapFile(pack_folder, file_name, destination);
+    log.Write(FillIn(copied ? messages::kLogCopied : messages::kLogNotCopied,
+                     {MapSourcePath(pack_folder, file_name), destination}));
+    return destination;
   };
-
-  UpdateSingleMissionList(game_path("Missions\\SingleMiss.txt"), catalogue);
-  UpdateMissionList(game_path("Missions\\missions.txt"), catalogue);
-
-  const std::string battle_names = game_path("Missions\\Text\\Skirbatlnames.txt");
   for (const std::string& entry : catalogue.MapNames) {
     const std::string base = BaseName(entry);
-    const std::string description = game_path("Missions\\Skirmish\\" + base + TextExt);
-    CopyMapFile(pack_folder, base + MapExt, game_path("Missions\\Skirmish\\" + base + MapExt));
-    CopyMapFile(pack_folder, base + TextExt, description);
-    CopyMapFile(pack_folder, base + PreviewExt,
-                game_path("Interf3\\maps\\skirmish\\" + base + PreviewExt));
-    AddBattleName(battle_names, BattleNameLine(entry, ReadMapTitle(description)));
+    copy(base + MapExt);
+    const std::string description = copy(base + TextExt);
+    copy(base + PreviewExt);
+    AddBattleName(paths.BattleNameList(), BattleNameLine(entry, ReadMapTitle(description)));
+    log.Write(FillIn(messages::kLogListSaved, paths.BattleNameList()));
   }
+  view.RecordInstall(game);
 
   // Only the bar's final state shows: no message is handled while the install
   // runs, so the intermediate positions 1 .. 49998 are never drawn.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/install_view.h"
+#include "engine/step_log.h"
 #include "pack/map_catalogue.h"
 
 namespace engine {
@@ -13,9 +14,11 @@ inline constexpr int kProgressMaximum = 50000;
 // Checks the game folder (a rejected one gets the notice and nothing is
 // written) and that the pack's maps are all there to be read, in the current
 // directory's Maps folder or else in the one beside the program (if not, it
-// fails before anything is written), updates the single-mission and mission lists, then per map
-// copies its three files and registers its battle name, and last fills the progress bar and shows
-// the finish page. The first failure propagates; what was written before it stays written.
-void RunInstall(InstallView& view, pack::MapCatalogue& catalogue);
+// fails before anything is written); updates the single-mission and mission
+// lists, then per map copies its three files and registers its battle name;
+// has the view record the install for removal; last fills the progress bar and
+// shows the finish page. The first failure propagates; what was written before
+// it stays written. Each step goes to log.
+void RunInstall(InstallView& view, pack::MapCatalogue& catalogue, StepLog& log);
 
 }  // namespace engine

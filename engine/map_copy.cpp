@@ -16,14 +16,16 @@ platform::Readability CheckMapSource(const std::string& current_directory,
   return platform::CheckReadableNamedInWindows1252(maps_folder, file_name);
 }
 
-void CopyMapFile(const std::string& current_directory, const std::string& file_name,
+bool CopyMapFile(const std::string& current_directory, const std::string& file_name,
                  const std::string& destination_path) {
   const std::string maps_folder = MapSourcePath(current_directory, "");
-  if (platform::CopyFileReplacing(maps_folder + file_name, destination_path) ==
-      platform::CopyOutcome::SourceMissing)
-    // Where the system's code page reads the umlaut's byte as another letter, the
-    // game looks for that letter's name, but the pack's file keeps its own.
-    platform::CopyFileNamedInWindows1252(maps_folder, file_name, destination_path);
+  const platform::CopyOutcome outcome =
+      platform::CopyFileReplacing(maps_folder + file_name, destination_path);
+  if (outcome != platform::CopyOutcome::SourceMissing) return outcome == platform::CopyOutcome::Ok;
+  // Where the system's code page reads the umlaut's byte as another letter, the
+  // game looks for that letter's name, but the pack's file keeps its own.
+  return platform::CopyFileNamedInWindows1252(maps_folder, file_name, destination_path) ==
+         platform::CopyOutcome::Ok;
 }
 
 }  // namespace engine

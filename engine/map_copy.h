@@ -18,8 +18,8 @@ platform::Readability CheckMapSource(const std::string& current_directory,
 // under its name in the system's code page is looked for under the same bytes read
 // as Windows-1252, the pack's own encoding; the destination name never changes.
 // A failed copy is silently passed over: a missing description file shows up when
-// its title is read.
-void CopyMapFile(const std::string& current_directory, const std::string& file_name,
+// its title is read. Returns whether the file was copied, for the log.
+bool CopyMapFile(const std::string& current_directory, const std::string& file_name,
                  const std::string& destination_path);
 
 }  // namespace engine

@@ -21,7 +21,8 @@ void CheckPackIsComplete(const std::string& pack_folder, const pack::MapCatalogu
     for (const std::string* extension : {&pack::MapExt, &pack::TextExt, &pack::PreviewExt}) {
       if (CheckMapSource(pack_folder, base + *extension) == platform::Readability::Readable)
         continue;
-      Fail(platform::ProgramRunsFromTemporaryFolder() ? messages::kPackInsideArchive
+      Fail(FailureKind::PackIncomplete,
+           platform::ProgramRunsFromTemporaryFolder() ? messages::kPackInsideArchive
                                                       : messages::kPackIncomplete,
            {MapSourcePath(pack_folder, ""), base + *extension});
     }

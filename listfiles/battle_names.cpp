@@ -1,6 +1,7 @@
 #include "listfiles/battle_names.h"
 
 #include "listfiles/line_list.h"
+#include "listfiles/raw_lines.h"
 #include "listfiles/text_key.h"
 
 std::string MapTitleFromLine(const std::string& first_line) {
@@ -23,4 +24,21 @@ void AddBattleName(const std::string& path, const std::string& line) {
   LineList list = LineList::LoadLines(path);
   if (!list.ContainsText(line)) list.AppendLine(line);
   list.SaveLines(path);
+}
+
+bool RemoveBattleNames(const std::string& path, const pack::MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(path));
+  std::vector<std::string> keys;
+  for (const std::string& entry : catalogue.MapNames) {
+    keys.push_back(BattleNameLine(pack::MarkedEntry(entry), ""));
+    keys.push_back(BattleNameLine(pack::BaseName(entry), ""));
+  }
+  for (std::size_t index = 0; index < lines.Count(); ++index) {
+    const std::string line = lines.Line(index);
+    for (const std::string& key : keys)
+      if (line.compare(0, key.size(), key) == 0) lines.Remove(index);
+  }
+  if (!lines.Changed()) return false;
+  SaveBytes(path, lines.Bytes());
+  return true;
 }

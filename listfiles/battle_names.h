@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "pack/map_catalogue.h"
+
 // The title in a description file's first line: drop the line's final
 // character, then take everything after the last remaining "}" (everything, if
 // there is none). Never holds CR, LF or NUL.
@@ -17,3 +19,9 @@ std::string BattleNameLine(const std::string& entry, const std::string& title);
 
 // Appends the line unless the file contains it already; saves the file either way.
 void AddBattleName(const std::string& path, const std::string& line);
+
+// Takes out each line that begins with a catalogue map's battle-name key
+// (its entry, marked or not, + "_TXT" + " "), whatever its title; every other
+// byte stays. A file that holds no such line is left as it is. Returns whether it was saved. Fails
+// when the file cannot be loaded or saved.
+bool RemoveBattleNames(const std::string& path, const pack::MapCatalogue& catalogue);

@@ -6,15 +6,14 @@
 #include "base/failure.h"
 #include "base/messages.h"
 #include "base/text_routines.h"
+#include "listfiles/line_breaks.h"
 #include "platform/file_system.h"
 
-LineList LineList::LoadLines(const std::string& path) {
-  // Room for what an update appends (21 mission blocks are under 8 KiB).
-  constexpr std::size_t kAppendHeadroom = 64 * 1024;
+std::string LoadBytes(const std::string& path, std::size_t headroom) {
   std::string bytes;
-  switch (platform::ReadWholeFile(path, bytes, kAppendHeadroom)) {
+  switch (platform::ReadWholeFile(path, bytes, headroom)) {
     case platform::ReadOutcome::Ok:
-      return FromBytes(std::move(bytes));
+      return bytes;
     case platform::ReadOutcome::CannotOpen:
       Fail(messages::kCannotOpenFile, path);
     case platform::ReadOutcome::CannotRead:
@@ -23,59 +22,32 @@ LineList LineList::LoadLines(const std::string& path) {
   Fail(messages::kCannotReadFile, path);
 }
 
-namespace {
-
-// Position of the next c at or after from, before end; end when there is none.
-// Remembered between calls so that a run of lone CRs is not rescanned.
-class NextByte {
- public:
-  NextByte(const char* data, std::size_t end, char c) : data_(data), end_(end), c_(c) {}
-  std::size_t From(std::size_t from) {
-    if (!known_ || found_ < from) {
-      const void* hit = std::memchr(data_ + from, c_, end_ - from);
-      found_ = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data_) : end_;
-      known_ = true;
-    }
-    return found_;
+void SaveBytes(const std::string& path, const std::string& bytes) {
+  switch (platform::WriteWholeFile(path, bytes)) {
+    case platform::WriteOutcome::Ok:
+      return;
+    case platform::WriteOutcome::CannotCreate:
+      Fail(messages::kCannotCreateFile, path);
+    case platform::WriteOutcome::ShortWrite:
+      break;
   }
-
- private:
-  const char* data_;
-  std::size_t end_;
-  char c_;
-  std::size_t found_ = 0;
-  bool known_ = false;
-};
-
-// Calls visit(start, stop) for each line of data[0, end) by the loading rules;
-// returns whether every line already ends in CR LF.
-template <typename Visit>
-bool ForEachLine(const char* data, std::size_t end, Visit visit) {
-  NextByte next_cr(data, end, '\r'), next_lf(data, end, '\n');
-  bool all_crlf = true;
-  std::size_t at = 0;
-  while (at < end) {
-    const std::size_t stop = std::min(next_cr.From(at), next_lf.From(at));
-    visit(at, stop);
-    at = stop;
-    all_crlf = all_crlf && at + 1 < end && data[at] == '\r' && data[at + 1] == '\n';
-    if (at < end && data[at] == '\r') ++at;
-    if (at < end && data[at] == '\n') ++at;
-  }
-  return all_crlf;
+  throw Failure(messages::kStreamWriteError);
 }
 
-}  // namespace
+LineList LineList::LoadLines(const std::string& path) {
+  // Room for what an update appends (21 mission blocks are under 8 KiB).
+  constexpr std::size_t kAppendHeadroom = 64 * 1024;
+  return FromBytes(LoadBytes(path, kAppendHeadroom));
+}
 
 LineList LineList::FromBytes(std::string bytes) {
   LineList list;
   const char* const data = bytes.data();
-  const void* nul = std::memchr(data, '\0', bytes.size());
-  list.cut_at_nul_ = nul != nullptr;
-  const std::size_t end =
-      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - data) : bytes.size();
-  const bool joined_form = ForEachLine(
-      data, end, [&](std::size_t start, std::size_t) { list.starts_.push_back(start); });
+  const std::size_t end = line_breaks::TextEnd(data, bytes.size());
+  list.cut_at_nul_ = end != bytes.size();
+  const bool joined_form = line_breaks::ForEachLine(
+      data, end,
+      [&](std::size_t start, std::size_t, std::size_t) { list.starts_.push_back(start); });
   if (joined_form && !list.cut_at_nul_) {
     // The common case: the file is its own joined text, so no copy is made.
     list.text_ = std::move(bytes);
@@ -83,7 +55,7 @@ LineList LineList::FromBytes(std::string bytes) {
   }
   list.starts_.clear();
   list.text_.reserve(end + 2 * list.starts_.capacity());
-  ForEachLine(data, end, [&](std::size_t start, std::size_t stop) {
+  line_breaks::ForEachLine(data, end, [&](std::size_t start, std::size_t stop, std::size_t) {
     list.starts_.push_back(list.text_.size());
     list.text_.append(data + start, stop - start).append("\r\n", 2);
   });
@@ -161,13 +133,5 @@ std::vector<bool> LineList::ContainsEach(const std::vector<std::string>& needles
 
 void LineList::SaveLines(const std::string& path) const {
   if (cut_at_nul_) Fail(messages::kFileHoldsNulByte, path);
-  switch (platform::WriteWholeFile(path, text_)) {
-    case platform::WriteOutcome::Ok:
-      return;
-    case platform::WriteOutcome::CannotCreate:
-      Fail(messages::kCannotCreateFile, path);
-    case platform::WriteOutcome::ShortWrite:
-      break;
-  }
-  throw Failure(messages::kStreamWriteError);
+  SaveBytes(path, text_);
 }

@@ -7,6 +7,13 @@
 #include <string>
 #include <vector>
 
+// The file's whole content, as it is. Fails with "Cannot open file %s" when it
+// cannot be opened for reading, "Cannot read file %s" when it cannot be read whole.
+std::string LoadBytes(const std::string& path, std::size_t headroom = 0);
+
+// Writes bytes as the file's whole content, as SaveLines does, with its failures.
+void SaveBytes(const std::string& path, const std::string& bytes);
+
 class LineList {
  public:
   // Reads the whole file. Fails with "Cannot open file %s" when it cannot be

@@ -1,7 +1,10 @@
 #include "listfiles/mission_list.h"
 
+#include <map>
+
 #include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
+#include "listfiles/raw_lines.h"
 #include "listfiles/text_key.h"
 
 using namespace pack;
@@ -40,4 +43,26 @@ void UpdateMissionList(const std::string& path, MapCatalogue& catalogue) {
     catalogue.MapNames[i] = BaseName(marked[i]);
   }
   list.SaveLines(path);
+}
+
+bool RemoveFromMissionList(const std::string& path, const MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(path));
+  std::map<std::string, std::vector<std::string>> blocks;  // by their first line
+  for (const std::string& marked : MarkedEntries(catalogue))
+    blocks.emplace(marked, MissionBlock(marked));
+  for (std::size_t index = 0; index < lines.Count();) {
+    const auto block = blocks.find(lines.Line(index));
+    bool whole = block != blocks.end() && index + block->second.size() <= lines.Count();
+    for (std::size_t k = 1; whole && k < block->second.size(); ++k)
+      whole = lines.Line(index + k) == block->second[k];
+    if (!whole) {
+      ++index;
+      continue;
+    }
+    for (std::size_t k = 0; k < block->second.size(); ++k) lines.Remove(index + k);
+    index += block->second.size();
+  }
+  if (!lines.Changed()) return false;
+  SaveBytes(path, lines.Bytes());
+  return true;
 }

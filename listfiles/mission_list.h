@@ -15,3 +15,9 @@ std::vector<std::string> MissionBlock(const std::string& marked_entry);
 // earlier in the run is searched in its marked form and gets the block a first
 // install writes; no further character is removed from it.
 void UpdateMissionList(const std::string& path, pack::MapCatalogue& catalogue);
+
+// Takes out each whole mission block of a catalogue map, its eight lines one
+// after the other exactly as the update writes them; a block cut short or
+// changed stays, as does every other byte. A file that holds no such block is
+// left as it is. Returns whether it was saved. Fails when the file cannot be loaded or saved.
+bool RemoveFromMissionList(const std::string& path, const pack::MapCatalogue& catalogue);

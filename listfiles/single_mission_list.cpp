@@ -1,8 +1,11 @@
 #include "listfiles/single_mission_list.h"
 
+#include <set>
+
 #include "base/text_routines.h"
 #include "listfiles/entry_search.h"
 #include "listfiles/line_list.h"
+#include "listfiles/raw_lines.h"
 
 void UpdateSingleMissionList(const std::string& path, const pack::MapCatalogue& catalogue) {
   LineList list = LineList::LoadLines(path);
@@ -21,4 +24,21 @@ void UpdateSingleMissionList(const std::string& path, const pack::MapCatalogue& 
     list.SetLine(0, FormatInt(non_empty - 1));
   }
   list.SaveLines(path);
+}
+
+bool RemoveFromSingleMissionList(const std::string& path, const pack::MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(path));
+  const std::vector<std::string> marked = pack::MarkedEntries(catalogue);
+  const std::set<std::string> entries(marked.begin(), marked.end());
+  for (std::size_t index = 1; index < lines.Count(); ++index)
+    if (entries.count(lines.Line(index)) != 0) lines.Remove(index);
+  if (!lines.Changed()) return false;
+
+  int non_empty = 0;
+  for (std::size_t index = 0; index < lines.Count(); ++index)
+    if (!lines.IsRemoved(index) && !lines.Line(index).empty()) ++non_empty;
+  ParseInt(lines.Line(0));  // only its form matters, as in the update
+  lines.Replace(0, FormatInt(non_empty - 1));
+  SaveBytes(path, lines.Bytes());
+  return true;
 }

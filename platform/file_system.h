@@ -16,6 +16,9 @@ bool IsFolder(const std::string& path);
 // except at the root of a drive.
 std::string CurrentDirectory();
 
+// The running program file's full path; empty when it cannot be told.
+std::string ProgramFile();
+
 // The folder that holds the running program file, with no trailing backslash
 // except at the root of a drive; empty when it cannot be told.
 std::string ProgramFolder();
@@ -51,6 +54,12 @@ CopyOutcome CopyFileReplacing(const std::string& source, const std::string& dest
 // POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
                                        const std::string& destination);
+
+enum class RemoveOutcome { Removed, Missing, Failed };
+
+// Removes the file of that name, read-only or not; a link is removed itself,
+// never what it leads to. Missing: there is no file of that name.
+RemoveOutcome RemoveFile(const std::string& path);
 
 enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 

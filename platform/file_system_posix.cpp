@@ -163,20 +163,23 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
-std::string ProgramFolder() {
+std::string ProgramFile() {
   std::string program(256, '\0');
   for (;;) {
     const ssize_t length = ::readlink("/proc/self/exe", &program[0], program.size());
     if (length < 0) return std::string();
     if (static_cast<std::size_t>(length) < program.size()) {
       program.resize(static_cast<std::size_t>(length));
-      break;
+      std::replace(program.begin(), program.end(), '/', '\\');
+      return program;
     }
     program.assign(program.size() * 2, '\0');
   }
-  std::string folder = FolderOf(program);
+}
+
+std::string ProgramFolder() {
+  std::string folder = FolderOf(ProgramFile());
   if (folder.size() > 1) folder.pop_back();
-  std::replace(folder.begin(), folder.end(), '/', '\\');
   return folder;
 }
 
@@ -226,6 +229,11 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
   if (!Windows1252ToUtf8(file_name, western_name)) return CopyOutcome::Failed;
   if (western_name == file_name) return CopyOutcome::SourceMissing;
   return CopyFileReplacing(folder + western_name, destination);
+}
+
+RemoveOutcome RemoveFile(const std::string& path) {
+  if (::unlink(Native(path).c_str()) == 0) return RemoveOutcome::Removed;
+  return errno == ENOENT ? RemoveOutcome::Missing : RemoveOutcome::Failed;
 }
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {

@@ -55,11 +55,6 @@ std::string LongPath(const std::string& path) {
   return long_path.empty() ? path : long_path;
 }
 
-std::string ProgramFile() {
-  return GrowingText(
-      [](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); });
-}
-
 Readability ReadabilityOfOpen(HANDLE file) {
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
@@ -83,6 +78,11 @@ bool IsFolder(const std::string& path) {
 
 std::string CurrentDirectory() {
   return GrowingText([](char* buffer, DWORD size) { return GetCurrentDirectoryA(size, buffer); });
+}
+
+std::string ProgramFile() {
+  return GrowingText(
+      [](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); });
 }
 
 std::string ProgramFolder() {
@@ -131,6 +131,24 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
                 FALSE))
     return CopyOutcome::Ok;
   return CopyOutcomeOfError(GetLastError());
+}
+
+RemoveOutcome RemoveFile(const std::string& path) {
+  if (DeleteFileA(path.c_str())) return RemoveOutcome::Removed;
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return RemoveOutcome::Missing;
+  // A read-only file (a pack once copied from a disc) is made writable first;
+  // a link's attributes are its own, and it is never made so.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool plain_read_only =
+      attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_REPARSE_POINT |
+                     FILE_ATTRIBUTE_DIRECTORY)) == FILE_ATTRIBUTE_READONLY;
+  if (error == ERROR_ACCESS_DENIED && plain_read_only &&
+      SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) &&
+      DeleteFileA(path.c_str()))
+    return RemoveOutcome::Removed;
+  return RemoveOutcome::Failed;
 }
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {

@@ -6,6 +6,7 @@
 #include "app/display_scale.h"
 #include "app/error_handler.h"
 #include "app/message_services.h"
+#include "app/pack_record.h"
 #include "base/failure.h"
 #include "base/messages.h"
 #include "engine/install_sequence.h"
@@ -55,7 +56,7 @@ const ClickRoute kClickRoutes[] = {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(engine::StepLog& log) : log_(log) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class = {};
   window_class.lpfnWndProc = WindowProcedure;
@@ -224,7 +225,15 @@ void TForm1::Button5Click() {
   app::ProcessWaitingMessages([this](const MSG& message) { return HandleKey(message); });
 }
 
-void TForm1::Button3Click() { engine::RunInstall(*this, pack::ProcessMapCatalogue()); }
+void TForm1::Button3Click() {
+  log_.Write(FillIn(messages::kLogGameFolder, {GameFolderText(), messages::kLogFromPathBox}));
+  try {
+    engine::RunInstall(*this, pack::ProcessMapCatalogue(), log_);
+  } catch (const std::exception& failure) {
+    log_.Write(FillIn(messages::kLogStopped, failure.what()));
+    throw;  // on to the error box
+  }
+}
 
 void TForm1::Button12Click() {
   std::string chosen, folder;
@@ -244,6 +253,11 @@ void TForm1::SetProgressPosition(int position) {
   SendMessageA(controls_[ProgressBar1], PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
-void TForm1::ShowFinishPage() { BringToFront(FinishPage.panel); }
+void TForm1::ShowFinishPage() {
+  log_.Write(FillIn(messages::kLogDone, messages::kLogInstalled));
+  BringToFront(FinishPage.panel);
+}
+
+void TForm1::RecordInstall(const std::string& game_folder) { app::RecordPackInstall(game_folder); }
 
 }  // namespace wizard

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/install_view.h"
+#include "engine/step_log.h"
 #include "wizard/control_ids.h"
 #include "wizard/design_fonts.h"
 #include "wizard/gdi_objects.h"
@@ -20,8 +21,8 @@ class TForm1 : public engine::InstallView {
  public:
   // Builds the window and its controls from the design, then runs FormCreate
   // (whose failure is shown and passed over). Fails when the design cannot be
-  // built. The window is not shown yet.
-  TForm1();
+  // built. The window is not shown yet. Each install's steps go to log.
+  explicit TForm1(engine::StepLog& log);
   ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
@@ -62,6 +63,7 @@ class TForm1 : public engine::InstallView {
   void SetProgressRange(int minimum, int maximum) override;
   void SetProgressPosition(int position) override;
   void ShowFinishPage() override;
+  void RecordInstall(const std::string& game_folder) override;
 
  private:
   static constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -94,15 +96,16 @@ class TForm1 : public engine::InstallView {
   void AskToCancel();
   void Close();
 
+  engine::StepLog& log_;
   HWND window_ = nullptr;
   HWND controls_[ControlCount] = {};
   WNDPROC panel_default_procedure_ = nullptr;
   DesignFonts fonts_;
   Bitmap page_picture_;
   Font unscrolled_text_font_;  // the welcome text's, where its design font wraps
-  int dpi_ = 0;            // the DPI the window is laid out for
-  SIZE client_size_ = {};  // one page at that DPI
-  SIZE outer_size_ = {};   // the window's size around it
+  int dpi_ = 0;                // the DPI the window is laid out for
+  SIZE client_size_ = {};      // one page at that DPI
+  SIZE outer_size_ = {};       // the window's size around it
   HWND focus_when_inactive_ = nullptr;
 };
 

@@ -124,8 +124,9 @@ class RemoteMemory {
 
 }  // namespace
 
-WizardProcess::WizardProcess(const std::string& program, const std::string& current_directory)
-    : process_(program, "", current_directory) {
+WizardProcess::WizardProcess(const std::string& program, const std::string& current_directory,
+                             const std::string& arguments)
+    : process_(program, arguments, current_directory) {
   if (!process_.Started()) throw std::runtime_error("cannot start " + program);
   Await("the wizard window or a box before it",
         [&] { return FindTopWindow("TForm1") != nullptr || FindTopWindow("#32770") != nullptr; });

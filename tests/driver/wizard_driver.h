@@ -29,9 +29,10 @@ constexpr WizardPage kPages[] = {{wizard::TabControl2, wizard::Button1},
 
 class WizardProcess {
  public:
-  // Starts program with the given current directory and waits for its wizard
-  // window or for a box shown before it.
-  WizardProcess(const std::string& program, const std::string& current_directory);
+  // Starts program with the given current directory (and arguments) and waits
+  // for its wizard window or for a box shown before it.
+  WizardProcess(const std::string& program, const std::string& current_directory,
+                const std::string& arguments = "");
 
   HWND Form();  // waits for it
   HWND Control(wizard::ControlId id);

@@ -1,5 +1,7 @@
 #include "engine/install_sequence.h"
 
+#include "engine/uninstall_sequence.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -28,10 +30,12 @@ class RecordingView : public engine::InstallView {
   }
   void SetProgressPosition(int position) override { progress_position = position; }
   void ShowFinishPage() override { finish_shown = true; }
+  void RecordInstall(const std::string& game_folder) override { recorded_game = game_folder; }
 
   std::vector<std::string> notices;
   int progress_minimum = 0, progress_maximum = 100, progress_position = 0;
   bool finish_shown = false;
+  std::string recorded_game;
 
  private:
   std::string game_;
@@ -51,11 +55,12 @@ class InstallSequence : public testing::Test {
 
   RecordingView Install(const GameFixture& game, pack::MapCatalogue& catalogue) {
     RecordingView view(game.GameFolder());
-    engine::RunInstall(view, catalogue);
+    engine::RunInstall(view, catalogue, log_);
     return view;
   }
 
   std::string home_;
+  engine::NoStepLog log_;
 };
 
 TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
@@ -72,6 +77,7 @@ TEST_F(InstallSequence, FirstInstallRegistersAndCopiesEveryMap) {
     EXPECT_EQ(catalogue.MapNames[i], base);
   }
   EXPECT_TRUE(view.notices.empty());
+  EXPECT_EQ(view.recorded_game, game.GameFolder());
   EXPECT_EQ(view.progress_minimum, 0);
   EXPECT_EQ(view.progress_maximum, 50000);
   EXPECT_EQ(view.progress_position, 49999);
@@ -103,7 +109,7 @@ TEST_F(InstallSequence, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   Prepare(game);
   pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At("Maps"));
-  engine::RunInstall(view, catalogue);
+  engine::RunInstall(view, catalogue, log_);
   ASSERT_EQ(view.notices.size(), 1u);
   EXPECT_EQ(view.notices[0], "Incorrect path to \"Battle for Europe\". Please true again");
   EXPECT_FALSE(view.finish_shown);
@@ -157,11 +163,52 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   Install(first, catalogue);
   // The maps source folder stays the first fixture's (the current directory).
   RecordingView view(second.GameFolder());
-  engine::RunInstall(view, catalogue);
+  engine::RunInstall(view, catalogue, log_);
   EXPECT_TRUE(view.finish_shown);
   ExpectListsOfOneInstall(second);
   for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
 }
+
+// Installed, then another pack's lines added in their own line endings, then
+// removed again: the lists are what they were but for those lines.
+struct RemovalCase {
+  GameFixture::Layout layout;
+  bool foreign_lines;
+};
+
+class InstallThenRemove : public InstallSequence,
+                          public testing::WithParamInterface<RemovalCase> {};
+
+TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
+  GameFixture game(GetParam().layout);
+  Prepare(game);
+  pack::MapCatalogue catalogue;
+  ASSERT_TRUE(Install(game, catalogue).finish_shown);
+  const char* const foreign[] = {"#Foreign\n", "#Foreign\r\n#Foreign_TXT\r\n-", "Foreign_TXT Far"};
+  const char* const lists[] = {"Missions\\SingleMiss.txt", "Missions\\missions.txt",
+                               "Missions\\Text\\Skirbatlnames.txt"};
+  for (int i = 0; i < 3 && GetParam().foreign_lines; ++i)
+    game.scratch.WriteFile(game.DataRelative(lists[i]), game.ReadData(lists[i]) + foreign[i]);
+
+  const pack::MapCatalogue new_run;
+  EXPECT_EQ(engine::RunUninstall(game.GameFolder(), new_run, log_),
+            engine::RemovalOutcome::Removed);
+  const auto kept = [&](int list) {
+    return GetParam().foreign_lines ? std::string(foreign[list]) : std::string();
+  };
+  EXPECT_EQ(game.ReadData(lists[0]), GetParam().foreign_lines
+                                         ? "3\r\nCampaign One\r\nCampaign Two\r\n" + kept(0)
+                                         : kGameSingleMissions);
+  EXPECT_EQ(game.ReadData(lists[1]), kGameMissions + kept(1));
+  EXPECT_EQ(game.ReadData(lists[2]), kGameBattleNames + kept(2));
+  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Missions\\Skirmish")), "");
+  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Interf3\\maps\\skirmish")), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, InstallThenRemove,
+                         testing::Values(RemovalCase{GameFixture::Layout::Plain, false},
+                                         RemovalCase{GameFixture::Layout::Run, false},
+                                         RemovalCase{GameFixture::Layout::Both, true}));
 
 // Each failing step, with exactly what stays written.
 struct FailureCase {
@@ -208,11 +255,12 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
                         : std::string(),
         GENERIC_READ, 0);
 #endif
-    EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue); }),
+    EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue, log_); }),
               ExpectedMessage(GetParam(), game));
   }
   EXPECT_FALSE(view.finish_shown);
   EXPECT_EQ(view.progress_maximum, 100);
+  EXPECT_EQ(view.recorded_game, "");
 
   EXPECT_EQ(read_if_present("Missions\\SingleMiss.txt") != single_before,
             GetParam().single_written);

@@ -9,7 +9,9 @@
 #include "base/failure.h"
 #include "base/text_routines.h"
 #include "listfiles/battle_names.h"
+#include "listfiles/line_breaks.h"
 #include "listfiles/line_list.h"
+#include "listfiles/raw_lines.h"
 
 namespace {
 
@@ -107,11 +109,39 @@ void CheckTitle(const std::string& line) {
   Check(start == 0 || line[start - 1] == '}');
 }
 
+// Lines taken out of a file's own bytes (here those that begin with "#", as the
+// pack's entries do): the result reads as the other lines, in order, none
+// changed, with whatever followed a NUL byte as it was; doing it again changes nothing.
+void CheckLinesTakenOut(const std::string& bytes) {
+  RawLines lines(bytes);
+  for (std::size_t i = 0; i < lines.Count(); ++i)
+    if (lines.Line(i).compare(0, 1, "#") == 0) lines.Remove(i);
+  const std::string out = lines.Bytes();
+  const RawLines original(bytes), result(out);
+  std::size_t matched = 0;
+  for (std::size_t i = 0; i < original.Count(); ++i) {
+    if (matched < result.Count() && original.Line(i) == result.Line(matched))
+      ++matched;
+    else
+      Check(original.Line(i).compare(0, 1, "#") == 0);
+  }
+  Check(matched == result.Count());
+  const auto tail = [](const std::string& text) {
+    return text.substr(line_breaks::TextEnd(text.data(), text.size()));
+  };
+  Check(tail(out) == tail(bytes));
+  RawLines again(out);
+  for (std::size_t i = 0; i < again.Count(); ++i)
+    if (again.Line(i).compare(0, 1, "#") == 0) again.Remove(i);
+  Check(again.Bytes() == out);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   CheckLineRules(bytes);
+  CheckLinesTakenOut(bytes);
   // Texts that reach the parse are lines: they never hold a NUL.
   CheckParseInt(bytes.substr(0, std::min<std::size_t>(40, bytes.find('\0'))));
   CheckTitle(bytes.substr(0, bytes.find_first_of(std::string("\r\n\0", 3))));

@@ -1,0 +1,33 @@
+#pragma once
+// What a run of Setup.exe ends with, so that a script that starts it can tell.
+// The wizard always ends with 0; runs from the command line end so.
+
+#include "base/failure.h"
+
+namespace app {
+
+enum ExitCode : int {
+  kExitDone = 0,
+  kExitBadArguments = 1,     // unknown arguments, or a log that cannot be written: nothing done
+  kExitFolderRefused = 2,    // no game folder found, not the game's, or not one to write into
+  kExitPackIncomplete = 3,   // the pack's maps are not all there to be read
+  kExitGameFileFailure = 4,  // a list or map file cannot be read, written or removed
+  kExitNotRecorded = 5,      // installed, but Installed apps cannot take the entry
+  kExitCancelled = 6,        // the removal question answered No
+};
+
+inline ExitCode ExitCodeOf(FailureKind kind) {
+  switch (kind) {
+    case FailureKind::FolderRefused:
+      return kExitFolderRefused;
+    case FailureKind::PackIncomplete:
+      return kExitPackIncomplete;
+    case FailureKind::NotRecorded:
+      return kExitNotRecorded;
+    case FailureKind::GameFile:
+      break;
+  }
+  return kExitGameFileFailure;
+}
+
+}  // namespace app
