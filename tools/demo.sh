@@ -43,11 +43,39 @@ else
   echo "Pictures of every page: $pictures/"
 fi
 
+list_path() { [ "$1" = Skirbatlnames.txt ] && echo "$data/Text/$1" || echo "$data/$1"; }
 echo "== What the install changed in the game's list files =="
 for file in SingleMiss.txt missions.txt Skirbatlnames.txt; do
-  after="$data/$file"
-  [ "$file" = Skirbatlnames.txt ] && after="$data/Text/$file"
   diff -u --label "before/$file" --label "after/$file" <(tr -d '\r' < "$before/$file") \
-    <(tr -d '\r' < "$after") | iconv -f WINDOWS-1252 -t UTF-8 || true
+    <(tr -d '\r' < "$(list_path "$file")") | iconv -f WINDOWS-1252 -t UTF-8 || true
+done
+
+echo "== Installed apps (wine uninstaller --list) =="
+"$wine64" uninstaller --list
+if [ -z "${ZELMORA_KEEP_DISPLAY:-}" ]; then
+  # Wine's Installed apps window, pictured while open.
+  "$wine64" uninstaller </dev/null >/dev/null 2>&1 &
+  uninstaller=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(xwininfo -root -tree | awk '/"Add\/Remove Programs"/ { print $1; exit }')
+    [ -n "$window" ] && break
+    sleep 0.2
+  done
+  sleep 1  # its list is filled after the window appears
+  [ -n "$window" ] && import -window "$window" "$pictures/5-installed-apps.png" &&
+    echo "Picture of Installed apps: $pictures/5-installed-apps.png"
+  kill "$uninstaller" 2>/dev/null || true
+  wait "$uninstaller" 2>/dev/null || true
+fi
+
+echo "== Removed again as Installed apps' quiet uninstall does it =="
+program_files='C:\Program Files (x86)'
+[ "$arch" = x86_64 ] && program_files='C:\Program Files'
+"$loader" "$program_files\Zelmora Setup\Setup.exe" /uninstall /S </dev/null && status=0 || status=$?
+echo "exit code $status; Installed apps now lists: $("$wine64" uninstaller --list | grep -c Zelmora || true) Zelmora entry"
+for file in SingleMiss.txt missions.txt Skirbatlnames.txt; do
+  cmp -s "$before/$file" "$(list_path "$file")" && echo "$file: byte for byte as before the install" ||
+    echo "$file: DIFFERS from before the install"
 done
 rm -rf "$before"
