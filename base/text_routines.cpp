@@ -68,3 +68,10 @@ std::int32_t ParseInt(const std::string& text) {
 }
 
 std::string FormatInt(std::int32_t value) { return std::to_string(value); }
+
+std::string AsciiLowerCase(const std::string& text) {
+  std::string lower = text;
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}

@@ -15,3 +15,6 @@ std::int32_t ParseInt(const std::string& text);
 
 // Plain decimal digits, "-" before a negative value.
 std::string FormatInt(std::int32_t value);
+
+// text with the letters A to Z made lower case; every other byte as it is.
+std::string AsciiLowerCase(const std::string& text);

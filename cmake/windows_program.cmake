@@ -24,9 +24,11 @@ add_library(zelmora_app STATIC
   wizard/form1_layout.cpp
   wizard/form_design.cpp
   wizard/game_folder_registry.cpp
+  wizard/game_search.cpp
   wizard/gdi_objects.cpp
   wizard/page_picture.cpp
   wizard/picture_resampling.cpp
+  wizard/registry_key.cpp
   wizard/resource_bytes.cpp
   wizard/select_folder.cpp
 )

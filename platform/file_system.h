@@ -5,6 +5,7 @@
 // its outcome, and the caller words the failure.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -61,13 +62,21 @@ enum class RemoveOutcome { Removed, Missing, Failed };
 // never what it leads to. Missing: there is no file of that name.
 RemoveOutcome RemoveFile(const std::string& path);
 
+// The name by which the file functions reach the file or folder that a UTF-8
+// text names (Windows: in the ANSI code page, exactly, with no best-fit
+// letter); false when that code page cannot hold it. POSIX names are bytes:
+// there the UTF-8 text itself.
+bool NameFromUtf8(const std::string& utf8, std::string& name);
+
 enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 
 // Reads the whole existing file. While it is open others may read it, not write it.
-// CannotRead: it opened, but fewer bytes came than it holds (or it is too large).
+// CannotRead: it opened, but fewer bytes came than it holds (or it is too large,
+// or larger than largest).
 // headroom: spare capacity left in bytes, so that a caller that appends to them
 // does not have to copy the whole content again.
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom = 0);
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom = 0,
+                          std::size_t largest = SIZE_MAX);
 
 enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
 
@@ -82,6 +91,9 @@ enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
 // partly written (ShortWrite). No temporary is left behind, except where a
 // failed replace freed the target's name and nothing could fill it.
 WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// Windows builds only: true when the program runs under Wine.
+bool RunsUnderWine();
 
 // Fault injection for tests: the next write of file content stores at most
 // limit bytes and reports the shorter count. Applies once.

@@ -236,11 +236,18 @@ RemoveOutcome RemoveFile(const std::string& path) {
   return errno == ENOENT ? RemoveOutcome::Missing : RemoveOutcome::Failed;
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {
+bool NameFromUtf8(const std::string& utf8, std::string& name) {
+  name = utf8;
+  return true;
+}
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom,
+                          std::size_t largest) {
   ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
   if (!file.IsOpen() || !IsRegularFile(file.Get())) return ReadOutcome::CannotOpen;
   struct stat status {};
-  if (::fstat(file.Get(), &status) != 0) return ReadOutcome::CannotRead;
+  if (::fstat(file.Get(), &status) != 0 || static_cast<std::uint64_t>(status.st_size) > largest)
+    return ReadOutcome::CannotRead;
   bytes.reserve(static_cast<std::size_t>(status.st_size) + headroom);
   bytes.assign(static_cast<std::size_t>(status.st_size), '\0');
   std::size_t done = 0;

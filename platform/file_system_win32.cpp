@@ -71,6 +71,13 @@ std::wstring detail::FileApiName(const std::string& bytes) {
   return wide;
 }
 
+// Wine alone exports its version from ntdll.
+bool RunsUnderWine() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -151,7 +158,26 @@ RemoveOutcome RemoveFile(const std::string& path) {
   return RemoveOutcome::Failed;
 }
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom) {
+bool NameFromUtf8(const std::string& utf8, std::string& name) {
+  name.clear();
+  std::wstring wide, back;
+  if (!Widen(utf8, CP_UTF8, MB_ERR_INVALID_CHARS, wide)) return false;
+  if (wide.empty()) return true;
+  // A best-fit letter would name another file: only a name that reads back
+  // unchanged is the same one.
+  const UINT code_page = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(code_page, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return false;
+  name.assign(static_cast<std::size_t>(length), '\0');
+  return WideCharToMultiByte(code_page, 0, wide.data(), size, &name[0], length, nullptr, nullptr) ==
+             length &&
+         Widen(name, code_page, 0, back) && back == wide;
+}
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom,
+                          std::size_t largest) {
   ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) return ReadOutcome::CannotOpen;
@@ -159,7 +185,7 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size
   LONG high = 0;
   const DWORD length = SetFilePointer(file.Get(), 0, &high, FILE_END);
   if ((length == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) || high != 0 ||
-      length > kLargestReadableFile)
+      length > kLargestReadableFile || length > largest)
     return ReadOutcome::CannotRead;
   if (SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN) != 0) return ReadOutcome::CannotRead;
 

@@ -105,11 +105,7 @@ bool LeftTheNameFree(DWORD error) {
 // the new content in: a process ended between those steps leaves no list at
 // all. There a rename over the list is one step, and the temporary already has
 // the list's attributes, all of its identity that Wine keeps.
-bool SystemReplaceIsOneStep() {
-  static const bool wine =
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-  return !wine;
-}
+bool SystemReplaceIsOneStep() { return !RunsUnderWine(); }
 
 bool PutInPlaceOf(const std::string& path, const std::string& temporary_path) {
   if (SystemReplaceIsOneStep())

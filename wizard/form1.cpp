@@ -12,6 +12,7 @@
 #include "engine/install_sequence.h"
 #include "wizard/form_design.h"
 #include "wizard/game_folder_registry.h"
+#include "wizard/game_search.h"
 #include "wizard/pages.h"
 #include "wizard/select_folder.h"
 
@@ -208,6 +209,8 @@ void TForm1::AskToCancel() {
 void TForm1::FormCreate() {
   std::string folder;
   ReadGameFolder(folder);
+  if (folder.empty()) folder = FindGameFolder();
+  default_game_folder_ = folder;
   SetWindowTextA(controls_[Edit1], folder.c_str());
 }
 
@@ -236,7 +239,7 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::Button12Click() {
-  std::string chosen, folder;
+  std::string chosen, folder = default_game_folder_;
   SelectFolder(chosen, messages::kBrowseTitle, folder);
   SetWindowTextA(controls_[Edit1], folder.c_str());
 }

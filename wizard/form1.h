@@ -107,6 +107,8 @@ class TForm1 : public engine::InstallView {
   SIZE client_size_ = {};      // one page at that DPI
   SIZE outer_size_ = {};       // the window's size around it
   HWND focus_when_inactive_ = nullptr;
+  // What FormCreate put into the path box; Browse puts it back on Cancel.
+  std::string default_game_folder_;
 };
 
 }  // namespace wizard

@@ -20,11 +20,11 @@ constexpr REGSAM kGameRegistryView = 0;
 #endif
 
 // Fills folder (passed empty) with the first non-empty "target folder" string
-// among the game key's sub-keys, in enumeration order. Opens every key with full
-// access in the game's registry view, creating it when missing. Fails with "List index out of
-// bounds (%d)" when no sub-key yields a folder, "Invalid data type for 'target folder'" when the
-// first value with data is not a string, "Failed to get data for 'target folder'" when its data
-// cannot be read.
+// among the game key's sub-keys, in enumeration order; leaves it empty when the
+// key is missing or no sub-key holds one. Opens every key with full access in
+// the game's registry view, creating it when missing. Fails with "Invalid data
+// type for 'target folder'" when the first value with data is not a string,
+// "Failed to get data for 'target folder'" when its data cannot be read.
 void ReadGameFolder(std::string& folder);
 
 }  // namespace wizard

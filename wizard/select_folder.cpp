@@ -5,7 +5,6 @@
 #include <shlobj.h>
 
 #include "app/application_window.h"
-#include "wizard/game_folder_registry.h"
 
 namespace wizard {
 namespace {
@@ -25,7 +24,6 @@ class ItemList {
 }  // namespace
 
 void SelectFolder(std::string& chosen, const std::string& title, std::string& folder) {
-  ReadGameFolder(folder);
   char path[MAX_PATH + 1] = {};
   BROWSEINFOA request = {};
   request.hwndOwner = app::ApplicationWindow();

@@ -30,6 +30,10 @@ TEST(WholeFile, RoundTripsEveryByteValue) {
   ASSERT_EQ(platform::ReadWholeFile(scratch.At("all.bin"), read), platform::ReadOutcome::Ok);
   EXPECT_EQ(read, bytes);
   EXPECT_EQ(scratch.ListNames(""), "all.bin\n");
+  EXPECT_EQ(platform::ReadWholeFile(scratch.At("all.bin"), read, 0, 512),
+            platform::ReadOutcome::Ok);
+  EXPECT_EQ(platform::ReadWholeFile(scratch.At("all.bin"), read, 0, 511),
+            platform::ReadOutcome::CannotRead);
 }
 
 TEST(WholeFile, ShorterContentReplacesLongerEntirely) {
@@ -174,6 +178,18 @@ TEST(CopyFileNamedInWindows1252, AnAsciiNameHasNoOtherReading) {
       platform::CopyOutcome::SourceMissing);
   EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "older");
 }
+
+#ifdef _WIN32
+// Under code page 1252, as the tests run: "è" has its byte there, "Ж" none, and
+// "ā" only a best-fit "a", which would name another file.
+TEST(NameFromUtf8, OnlyWhatTheCodePageHoldsExactly) {
+  std::string name;
+  EXPECT_TRUE(platform::NameFromUtf8("Biblioth\xC3\xA8que", name));
+  EXPECT_EQ(name, "Biblioth\xE8que");
+  for (const char* utf8 : {"\xD0\x96", "\xC4\x81", "cut \xC3"})
+    EXPECT_FALSE(platform::NameFromUtf8(utf8, name)) << utf8;
+}
+#endif
 
 class CurrentDirectoryRead : public testing::Test {
  protected:

@@ -10,8 +10,10 @@ int scratch_counter = 0;
 }
 
 ScratchFolder::ScratchFolder()
-    : path_(TemporaryRoot() + "zelmora-" + std::to_string(ProcessId()) + "-" +
-            std::to_string(++scratch_counter)) {
+    : ScratchFolder(TemporaryRoot() + "zelmora-" + std::to_string(ProcessId()) + "-" +
+                    std::to_string(++scratch_counter)) {}
+
+ScratchFolder::ScratchFolder(const std::string& path) : path_(path) {
   RemoveTree(path_);
   EXPECT_TRUE(CreateOneFolder(path_)) << path_;
 }

@@ -7,6 +7,8 @@
 class ScratchFolder {
  public:
   ScratchFolder();
+  // The same at path, emptied first.
+  explicit ScratchFolder(const std::string& path);
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;

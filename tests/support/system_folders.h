@@ -46,6 +46,8 @@ bool HasOwnMark(const std::string& path);
 // Names directly inside a folder as the system holds them in Unicode, sorted,
 // one per line (under Wine, what the Linux names say in UTF-8).
 std::wstring WideNamesIn(const std::string& folder);
+// Under Wine, the Linux path (UTF-8) of a path; empty elsewhere.
+std::string LinuxPathOf(const std::string& path);
 #endif
 
 // Holds a file open as another program would while this object lives: on

@@ -131,6 +131,18 @@ std::wstring WideNamesIn(const std::string& folder) {
   return lines;
 }
 
+std::string LinuxPathOf(const std::string& path) {
+  using UnixFileName = char*(CDECL*)(const wchar_t*);
+  const auto unix_file_name = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  char* linux_path =
+      unix_file_name == nullptr ? nullptr : unix_file_name(Widened(path, CP_ACP).c_str());
+  if (linux_path == nullptr) return std::string();
+  const std::string result = linux_path;
+  HeapFree(GetProcessHeap(), 0, linux_path);
+  return result;
+}
+
 FileHold::FileHold(const std::string& path)
     : FileHold(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE) {}
 

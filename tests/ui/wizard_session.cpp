@@ -24,7 +24,7 @@ WizardSession::WizardSession(bool registry_points_to_game, GameFixture::Layout l
   EXPECT_TRUE(CopyFileA(BuiltSetupProgram().c_str(), program.c_str(), FALSE));
   WriteGameLists(game);
   game.WriteMaps();
-  RemoveGameKey();
+  RemoveGameEntries();
   if (registry_points_to_game) SetTargetFolder("1.0", REG_SZ, game.GameFolder());
 }
 

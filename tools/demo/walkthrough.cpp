@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     wizard.ClickAndWait(wizard::Button1);
     wizard.SaveScreenshot(pictures + "2-readme.bmp");
     wizard.ClickAndWait(wizard::Button5);
-    std::printf("game folder from the registry: %s\n", wizard.Text(wizard::Edit1).c_str());
+    std::printf("game folder in the path box: %s\n", wizard.Text(wizard::Edit1).c_str());
     wizard.SaveScreenshot(pictures + "3-destination.bmp");
     if (HWND box = wizard.InstallAndWait()) {
       std::printf("the install stopped: %s\n", wizard.BoxText(box).c_str());

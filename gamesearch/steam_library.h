@@ -1,0 +1,42 @@
+#pragma once
+// Where Steam keeps the game: Steam's own folder and every library folder its
+// library list names, each holding the game's app manifest and the game under
+// steamapps\common.
+
+#include <string>
+#include <vector>
+
+#include "gamesearch/key_values.h"
+
+namespace gamesearch {
+
+// Steam's number for "Cossacks II: Battle for Europe".
+extern const char kSteamAppId[];
+
+// The library folders that a libraryfolders.vdf names, in file order, as
+// written: the values of the numbered keys under "LibraryFolders" (the layout
+// Steam wrote until 2021), or the "path" of each numbered block under
+// "libraryfolders" (the layout since).
+std::vector<std::string> LibraryFoldersIn(const KeyValue& library_list);
+
+// The game's folder name under steamapps\common that an app manifest gives
+// ("installdir" under "AppState"); empty unless it is one plain folder name.
+std::string InstallDirIn(const KeyValue& app_manifest);
+
+// Where Steam for Linux keeps itself under the home folder: its own folder,
+// the older link to it, and the Flatpak's.
+std::vector<std::string> LinuxSteamFolders(const std::string& home);
+
+// Whether the library list names Windows folders or Linux ones; these are
+// reached through drive Z:.
+enum class SteamHost { Windows, Linux };
+
+// The first folder <library>\steamapps\common\<installdir> from the game's
+// app manifest that engine::IsGameFolder accepts, library being steam_folder
+// itself (given in the program's form) and then each library, 64 at most, that
+// its steamapps\libraryfolders.vdf names; empty when there is none. Steam
+// writes UTF-8: a file that is missing, unreadable or not whole, and a name the
+// file functions cannot reach (platform::NameFromUtf8), are passed over.
+std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host);
+
+}  // namespace gamesearch
