@@ -16,8 +16,8 @@
 #include "app/error_handler.h"
 #include "app/exit_codes.h"
 #include "app/log_file.h"
-#include "app/runs_without_wizard.h"
 #include "app/message_services.h"
+#include "app/runs_without_wizard.h"
 #include "app/system_libraries.h"
 #include "base/failure.h"
 #include "base/messages.h"
@@ -94,8 +94,7 @@ int RunAsAsked(const engine::SetupOptions& options, int show_command) {
     return app::kExitBadArguments;
   }
   if (!options.refusal.empty()) {
-    log->Write(FillIn(messages::kLogFailed,
-                      {FormatInt(app::kExitBadArguments), options.refusal}));
+    log->Write(FillIn(messages::kLogFailed, {FormatInt(app::kExitBadArguments), options.refusal}));
     if (!options.silent) app::HandleFailure(options.refusal);
     return app::kExitBadArguments;
   }

@@ -51,7 +51,8 @@ bool SameFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION first = {}, second = {};
   return identify(a, first) && identify(b, second) &&
          first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
 }
 
 // This program, copied into its kept folder; that copy's path.
@@ -76,9 +77,8 @@ std::string KeepProgram() {
 class EntryKey {
  public:
   EntryKey() {
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPackUninstallKey, 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE | kView, nullptr, &key_,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPackUninstallKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE | kView, nullptr, &key_, nullptr) != ERROR_SUCCESS)
       NotRecorded(std::string("the registry key ") + kPackUninstallKey + " cannot be written");
   }
   ~EntryKey() { RegCloseKey(key_); }
@@ -109,9 +109,8 @@ DWORD InstalledKilobytes(const std::string& game_folder) {
   for (const std::string& entry : catalogue.MapNames)
     for (const std::string* extension : {&pack::MapExt, &pack::TextExt, &pack::PreviewExt}) {
       WIN32_FILE_ATTRIBUTE_DATA data;
-      if (GetFileAttributesExA(
-              paths.MapDestination(pack::BaseName(entry) + *extension).c_str(),
-              GetFileExInfoStandard, &data))
+      if (GetFileAttributesExA(paths.MapDestination(pack::BaseName(entry) + *extension).c_str(),
+                               GetFileExInfoStandard, &data))
         bytes += (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
   return static_cast<DWORD>((bytes + 1023) / 1024);

@@ -12,7 +12,7 @@
 #include "base/text_routines.h"
 #include "engine/install_sequence.h"
 #include "engine/uninstall_sequence.h"
-#include "wizard/game_folder_registry.h"
+#include "wizard/game_search.h"
 
 namespace app {
 namespace {
@@ -44,16 +44,15 @@ int Ended(ExitCode code, const std::string& message, bool silent, engine::StepLo
 
 // The folder the wizard shows at its start; none where the registry's entry is damaged.
 std::string WizardDefault(engine::StepLog& log) {
-  std::string folder;
   try {
-    wizard::ReadGameFolder(folder);
+    const wizard::DefaultFolder found = wizard::DefaultGameFolder();
+    if (!found.folder.empty())
+      log.Write(FillIn(messages::kLogGameFolder, {found.folder, found.source}));
+    return found.folder;
   } catch (const Failure& failure) {
     log.Write(failure.what());
     return std::string();
   }
-  if (!folder.empty())
-    log.Write(FillIn(messages::kLogGameFolder, {folder, messages::kLogFromRegistry}));
-  return folder;
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ inline constexpr char kLogGameFolder[] = "Game folder: %s (%s)";
 inline constexpr char kLogFromPathBox[] = "as the path box reads";
 inline constexpr char kLogFromCommandLine[] = "named with /D=";
 inline constexpr char kLogFromRegistry[] = "as the game's registry entry names it";
+inline constexpr char kLogFromSearch[] = "found where Steam or GOG keep the game";
 inline constexpr char kLogFromInstalledApps[] = "where Installed apps says the pack is";
 inline constexpr char kLogNotTheGame[] = "Not the game's folder: %s";
 inline constexpr char kLogMapsFolder[] = "Maps taken from %s";

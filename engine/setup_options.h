@@ -7,8 +7,8 @@
 namespace engine {
 
 struct SetupOptions {
-  bool silent = false;     // /S: no window, no question; the outcome is the exit code
-  bool uninstall = false;  // /uninstall: take the pack out again
+  bool silent = false;      // /S: no window, no question; the outcome is the exit code
+  bool uninstall = false;   // /uninstall: take the pack out again
   std::string game_folder;  // /D=<folder>, empty when not given
   std::string log_file;     // /LOG=<file>, empty when not given
   // What to tell about the first argument not understood; empty when all were.

@@ -11,7 +11,6 @@
 #include "base/messages.h"
 #include "engine/install_sequence.h"
 #include "wizard/form_design.h"
-#include "wizard/game_folder_registry.h"
 #include "wizard/game_search.h"
 #include "wizard/pages.h"
 #include "wizard/select_folder.h"
@@ -207,11 +206,8 @@ void TForm1::AskToCancel() {
 }
 
 void TForm1::FormCreate() {
-  std::string folder;
-  ReadGameFolder(folder);
-  if (folder.empty()) folder = FindGameFolder();
-  default_game_folder_ = folder;
-  SetWindowTextA(controls_[Edit1], folder.c_str());
+  default_game_folder_ = DefaultGameFolder().folder;
+  SetWindowTextA(controls_[Edit1], default_game_folder_.c_str());
 }
 
 void TForm1::Button1Click() { BringToFront(ReadmePage.panel); }

@@ -2,17 +2,19 @@
 
 #include <windows.h>
 
+#include "base/messages.h"
+#include "engine/folder_forms.h"
 #include "engine/game_folder.h"
-#include "gamesearch/folder_forms.h"
-#include "gamesearch/gog_game.h"
-#include "gamesearch/steam_library.h"
+#include "engine/gog_game.h"
+#include "engine/steam_library.h"
 #include "platform/file_system.h"
+#include "wizard/game_folder_registry.h"
 #include "wizard/registry_key.h"
 
 namespace wizard {
 namespace {
 
-using gamesearch::SteamHost;
+using engine::SteamHost;
 
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Steam App ";
 const char kValveSteamKey[] = "Software\\Valve\\Steam";
@@ -23,7 +25,7 @@ std::string GameFolderOrNone(const std::string& folder) {
 }
 
 std::string FromSteamUninstallEntry() {
-  const std::string key = kUninstallKey + std::string(gamesearch::kSteamAppId);
+  const std::string key = kUninstallKey + std::string(engine::kSteamAppId);
   for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
     const std::string folder =
         GameFolderOrNone(ReadText(HKEY_LOCAL_MACHINE, key, view, "InstallLocation"));
@@ -38,7 +40,7 @@ std::string FromSteamLibraries() {
   if (steam.empty())
     steam = ReadText(HKEY_LOCAL_MACHINE, kValveSteamKey, KEY_WOW64_32KEY, "InstallPath");
   if (steam.empty()) return std::string();
-  return gamesearch::FindInSteamLibraries(gamesearch::WindowsFolderForm(steam), SteamHost::Windows);
+  return engine::FindInSteamLibraries(engine::WindowsFolderForm(steam), SteamHost::Windows);
 }
 
 // GOG's installers are 32-bit programs too.
@@ -46,8 +48,7 @@ std::string FromGogEntries() {
   for (const std::string& name :
        OpenForReading(HKEY_LOCAL_MACHINE, kGogGamesKey, KEY_WOW64_32KEY).SubKeyNames()) {
     const std::string entry = std::string(kGogGamesKey) + "\\" + name;
-    if (!gamesearch::NamesThisGame(
-            ReadText(HKEY_LOCAL_MACHINE, entry, KEY_WOW64_32KEY, "gameName")))
+    if (!engine::NamesThisGame(ReadText(HKEY_LOCAL_MACHINE, entry, KEY_WOW64_32KEY, "gameName")))
       continue;
     const std::string folder =
         GameFolderOrNone(ReadText(HKEY_LOCAL_MACHINE, entry, KEY_WOW64_32KEY, "path"));
@@ -63,10 +64,10 @@ std::string FromLinuxSteamLibraries() {
   char value[MAX_PATH + 1] = {};
   const DWORD length = GetEnvironmentVariableA("WINEHOMEDIR", value, sizeof value);
   if (length == 0 || length >= sizeof value) return std::string();
-  const std::string home = gamesearch::HomeFromWineHomeDir(value);
+  const std::string home = engine::HomeFromWineHomeDir(value);
   if (home.empty()) return std::string();
-  for (const std::string& steam : gamesearch::LinuxSteamFolders(home)) {
-    const std::string folder = gamesearch::FindInSteamLibraries(steam, SteamHost::Linux);
+  for (const std::string& steam : engine::LinuxSteamFolders(home)) {
+    const std::string folder = engine::FindInSteamLibraries(steam, SteamHost::Linux);
     if (!folder.empty()) return folder;
   }
   return std::string();
@@ -81,6 +82,13 @@ std::string FindGameFolder() {
     if (!folder.empty()) return folder;
   }
   return std::string();
+}
+
+DefaultFolder DefaultGameFolder() {
+  std::string folder;
+  ReadGameFolder(folder);
+  if (!folder.empty()) return {folder, messages::kLogFromRegistry};
+  return {FindGameFolder(), messages::kLogFromSearch};
 }
 
 }  // namespace wizard

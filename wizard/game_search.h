@@ -15,4 +15,13 @@ namespace wizard {
 // reports nothing.
 std::string FindGameFolder();
 
+// The folder the wizard shows at its start, and where it comes from (for the
+// log): the game's registry entry's (ReadGameFolder, whose failure goes on to
+// the caller), else FindGameFolder's; an empty folder when neither has one.
+struct DefaultFolder {
+  std::string folder;
+  const char* source;
+};
+DefaultFolder DefaultGameFolder();
+
 }  // namespace wizard

@@ -1,12 +1,12 @@
-#include "gamesearch/steam_library.h"
+#include "engine/steam_library.h"
 
 #include <algorithm>
 
+#include "engine/folder_forms.h"
 #include "engine/game_folder.h"
-#include "gamesearch/folder_forms.h"
 #include "platform/file_system.h"
 
-namespace gamesearch {
+namespace engine {
 namespace {
 
 // Steam keeps a few libraries; the cap keeps a hostile list from costing a
@@ -84,4 +84,4 @@ std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host
   return std::string();
 }
 
-}  // namespace gamesearch
+}  // namespace engine

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "gamesearch/key_values.h"
+#include "engine/key_values.h"
 
-namespace gamesearch {
+namespace engine {
 
 // Steam's number for "Cossacks II: Battle for Europe".
 extern const char kSteamAppId[];
@@ -39,4 +39,4 @@ enum class SteamHost { Windows, Linux };
 // file functions cannot reach (platform::NameFromUtf8), are passed over.
 std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host);
 
-}  // namespace gamesearch
+}  // namespace engine

@@ -3,14 +3,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "gamesearch/folder_forms.h"
-#include "gamesearch/gog_game.h"
-#include "gamesearch/key_values.h"
-#include "gamesearch/steam_library.h"
+#include "engine/folder_forms.h"
+#include "engine/gog_game.h"
+#include "engine/key_values.h"
+#include "engine/steam_library.h"
 
 namespace {
 
-using namespace gamesearch;
+using namespace engine;
 
 KeyValue Parsed(const std::string& text) {
   KeyValue document;
