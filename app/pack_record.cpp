@@ -55,6 +55,17 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
+// Whether b has a's size and time of last change, as a copy of a keeps them:
+// the copy made by an earlier install of this very program, kept where only
+// administrators change it, is not made again.
+bool SameSizeAndTime(const std::string& a, const std::string& b) {
+  WIN32_FILE_ATTRIBUTE_DATA first, second;
+  return GetFileAttributesExA(a.c_str(), GetFileExInfoStandard, &first) &&
+         GetFileAttributesExA(b.c_str(), GetFileExInfoStandard, &second) &&
+         first.nFileSizeHigh == second.nFileSizeHigh && first.nFileSizeLow == second.nFileSizeLow &&
+         CompareFileTime(&first.ftLastWriteTime, &second.ftLastWriteTime) == 0;
+}
+
 // This program, copied into its kept folder; that copy's path.
 std::string KeepProgram() {
   const std::string folder = KeptFolder();
@@ -69,7 +80,8 @@ std::string KeepProgram() {
     NotRecorded(folder + " cannot be made");
   const std::string kept = folder + kKeptProgramName;
   const std::string running = platform::ProgramFile();
-  if (!SameFile(running, kept) && !CopyFileA(running.c_str(), kept.c_str(), FALSE))
+  if (!SameFile(running, kept) && !SameSizeAndTime(running, kept) &&
+      !CopyFileA(running.c_str(), kept.c_str(), FALSE))
     NotRecorded("Setup.exe cannot be kept in " + folder);
   return kept;
 }

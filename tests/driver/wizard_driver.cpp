@@ -343,7 +343,8 @@ void WizardProcess::AnswerBox(HWND box, int id) {
 }
 
 void WizardProcess::WaitBoxClosed(HWND box) {
-  Await("the box to close", [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+  // Gone, not only hidden: a box hidden on its way out still counts for BoxOpen.
+  Await("the box to close", [&] { return !IsWindow(box); });
 }
 
 void WizardProcess::ChooseFolder(HWND dialog, const std::string& folder) {
