@@ -12,6 +12,9 @@ inline constexpr char kListIndexOutOfBounds[] = "List index out of bounds (%d)";
 inline constexpr char kNotAValidInteger[] = "'%s' is not a valid integer value";
 // Reading stopped short of the file's length.
 inline constexpr char kCannotReadFile[] = "Cannot read file %s";
+// The temporary file beside it would pass the system's limit for a path.
+inline constexpr char kPathTooLong[] =
+    "The path %s is too long: Setup needs room beside it for a temporary file of a longer name";
 // Saving would drop everything from the NUL byte on.
 inline constexpr char kFileHoldsNulByte[] =
     "File %s holds a NUL byte and cannot be rewritten without losing its end";
@@ -23,6 +26,14 @@ inline constexpr char kFailedToGetData[] = "Failed to get data for '%s'";
 // The install.
 inline constexpr char kIncorrectGameFolder[] =
     "Incorrect path to \"Battle for Europe\". Please true again";
+// A folder below the game folder is a link (junction, symbolic link) to another place.
+inline constexpr char kFolderIsALink[] =
+    "The folder %s is a link to another place. Setup writes only into the game's own folders "
+    "and has changed nothing";
+// Windows refused a junction on the way that no administrator made.
+inline constexpr char kFolderBehindUntrustedLink[] =
+    "Windows refused the way to the folder %s: it leads through a link that a user without "
+    "administrator rights made. Setup has changed nothing";
 
 // The wizard's questions and dialogs.
 inline constexpr char kCancelQuestion[] = "Do you really want to abort installation ?";

@@ -3,6 +3,7 @@
 #include "base/messages.h"
 #include "base/paths.h"
 #include "engine/game_folder.h"
+#include "engine/install_folders.h"
 #include "engine/map_copy.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
@@ -20,6 +21,7 @@ void RunInstall(InstallView& view, pack::MapCatalogue& catalogue) {
     return;
   }
   const std::string layout = LayoutPrefix(game);
+  const InstallFolders folders(game, layout, catalogue);
   const auto game_path = [&](const std::string& under_data) {
     return JoinPath(game, layout + "\\Data\\" + under_data);
   };

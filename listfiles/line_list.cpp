@@ -166,6 +166,8 @@ void LineList::SaveLines(const std::string& path) const {
       return;
     case platform::WriteOutcome::CannotCreate:
       Fail(messages::kCannotCreateFile, path);
+    case platform::WriteOutcome::NameTooLong:
+      Fail(messages::kPathTooLong, path);
     case platform::WriteOutcome::ShortWrite:
       break;
   }
