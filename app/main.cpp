@@ -14,6 +14,7 @@
 
 #include "app/application_window.h"
 #include "app/message_services.h"
+#include "app/redirection_trust.h"
 #include "app/system_libraries.h"
 #include "base/messages.h"
 #include "wizard/form1.h"
@@ -70,6 +71,7 @@ int ShowCommandFor(int requested) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   app::RestrictLibrarySearchToSystem();
+  app::TrustOnlyAdministratorsJunctions();
   const bool com_ready = SUCCEEDED(CoInitialize(nullptr));
   int exit_code = 0;
   try {

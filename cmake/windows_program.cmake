@@ -11,6 +11,7 @@ add_library(zelmora_app STATIC
   app/application_window.cpp
   app/error_handler.cpp
   app/message_services.cpp
+  app/redirection_trust.cpp
   app/system_libraries.cpp
   app/display_scale.cpp
   app/title.cpp
