@@ -17,6 +17,7 @@
 #include "app/exit_codes.h"
 #include "app/log_file.h"
 #include "app/message_services.h"
+#include "app/redirection_trust.h"
 #include "app/runs_without_wizard.h"
 #include "app/system_libraries.h"
 #include "base/failure.h"
@@ -107,6 +108,7 @@ int RunAsAsked(const engine::SetupOptions& options, int show_command) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
   app::RestrictLibrarySearchToSystem();
+  app::TrustOnlyAdministratorsJunctions();
   const bool com_ready = SUCCEEDED(CoInitialize(nullptr));
   int exit_code = 0;
   try {

@@ -14,6 +14,9 @@ inline constexpr char kNotAValidInteger[] = "'%s' is not a valid integer value";
 inline constexpr char kCannotReadFile[] = "Cannot read file %s";
 // A map file the removal must take away and cannot.
 inline constexpr char kCannotRemoveFile[] = "Cannot remove file %s";
+// The temporary file beside it would pass the system's limit for a path.
+inline constexpr char kPathTooLong[] =
+    "The path %s is too long: Setup needs room beside it for a temporary file of a longer name";
 // Saving would drop everything from the NUL byte on.
 inline constexpr char kFileHoldsNulByte[] =
     "File %s holds a NUL byte and cannot be rewritten without losing its end";
@@ -78,6 +81,14 @@ inline constexpr char kNoGameFolderFound[] =
 inline constexpr char kPackDisplayName[] = "Zelmora pack 1.60";
 inline constexpr char kCannotRecord[] =
     "The maps are installed, but Installed apps cannot take their entry: %s";
+// A folder below the game folder is a link (junction, symbolic link) to another place.
+inline constexpr char kFolderIsALink[] =
+    "The folder %s is a link to another place. Setup writes only into the game's own folders "
+    "and has changed nothing";
+// Windows refused a junction on the way that no administrator made.
+inline constexpr char kFolderBehindUntrustedLink[] =
+    "Windows refused the way to the folder %s: it leads through a link that a user without "
+    "administrator rights made. Setup has changed nothing";
 
 // The wizard's questions and dialogs.
 inline constexpr char kCancelQuestion[] = "Do you really want to abort installation ?";

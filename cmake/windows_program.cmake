@@ -14,6 +14,7 @@ add_library(zelmora_app STATIC
   app/pack_record.cpp
   app/runs_without_wizard.cpp
   app/message_services.cpp
+  app/redirection_trust.cpp
   app/system_libraries.cpp
   app/display_scale.cpp
   app/title.cpp

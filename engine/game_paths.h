@@ -18,6 +18,8 @@ class GamePaths {
   // Where a map's file goes: its picture (PreviewExt) under "Interf3\maps\skirmish",
   // its map and description file under "Missions\Skirmish".
   std::string MapDestination(const std::string& file_name) const;
+  // "\Run" or empty.
+  const std::string& Layout() const { return layout_; }
 
  private:
   std::string UnderData(const std::string& under_data) const;

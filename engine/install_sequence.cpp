@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "engine/game_folder.h"
 #include "engine/game_paths.h"
+#include "engine/install_folders.h"
 #include "engine/map_copy.h"
 #include "engine/pack_source.h"
 #include "listfiles/battle_names.h"
@@ -26,6 +27,7 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
   log.Write(FillIn(messages::kLogMapsFolder, MapSourcePath(pack_folder, "")));
   CheckPackIsComplete(pack_folder, catalogue);
   const GamePaths paths(game);
+  const InstallFolders folders(game, paths.Layout(), catalogue);
 
   UpdateSingleMissionList(paths.SingleMissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.SingleMissionList()));

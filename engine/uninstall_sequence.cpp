@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "engine/game_folder.h"
 #include "engine/game_paths.h"
+#include "engine/install_folders.h"
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "listfiles/single_mission_list.h"
@@ -18,6 +19,7 @@ RemovalOutcome RunUninstall(const std::string& game_folder, const pack::MapCatal
     return RemovalOutcome::NotTheGame;
   }
   const GamePaths paths(game_folder);
+  const InstallFolders folders(game_folder, paths.Layout(), catalogue);
   const auto take_out = [&](bool (*remove)(const std::string&, const pack::MapCatalogue&),
                             const std::string& list) {
     log.Write(

@@ -14,8 +14,10 @@ enum class RemovalOutcome { Removed, NotTheGame };
 // lists (in that order, the reverse of the install's), every other byte of
 // them kept, then removes the three files of each catalogue map from the
 // game's folders; files that are not there are passed over. NotTheGame, with
-// nothing changed, where the folder check refuses game_folder. Fails like the
-// list removals, or with "Cannot remove file %s" for a map file that stays.
+// nothing changed, where the folder check refuses game_folder. Fails, having
+// changed nothing, where a folder below the game folder is not where its name
+// says (as the install does); else like the list removals, or with "Cannot
+// remove file %s" for a map file that stays.
 // Each step goes to log.
 RemovalOutcome RunUninstall(const std::string& game_folder, const pack::MapCatalogue& catalogue,
                             StepLog& log);

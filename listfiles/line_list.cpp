@@ -28,6 +28,8 @@ void SaveBytes(const std::string& path, const std::string& bytes) {
       return;
     case platform::WriteOutcome::CannotCreate:
       Fail(messages::kCannotCreateFile, path);
+    case platform::WriteOutcome::NameTooLong:
+      Fail(messages::kPathTooLong, path);
     case platform::WriteOutcome::ShortWrite:
       break;
   }

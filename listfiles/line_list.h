@@ -12,6 +12,7 @@
 std::string LoadBytes(const std::string& path, std::size_t headroom = 0);
 
 // Writes bytes as the file's whole content, as SaveLines does, with its failures.
+// Fails with kPathTooLong, writing nothing, where no temporary beside it fits.
 void SaveBytes(const std::string& path, const std::string& bytes);
 
 class LineList {
@@ -39,6 +40,7 @@ class LineList {
   // Writes JoinedText() as the file's whole content. Fails with "Cannot create
   // file %s" when the file cannot be opened for writing with no sharing, and with
   // "Stream write error" when the write falls short; the old content survives both.
+  // Fails with kPathTooLong, writing nothing, where no temporary beside it fits.
   // A list loaded from a file holding a NUL byte is never saved: that would cut
   // the file at the NUL.
   void SaveLines(const std::string& path) const;

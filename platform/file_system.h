@@ -43,8 +43,13 @@ Readability CheckReadableNamedInWindows1252(const std::string& folder,
 
 enum class CopyOutcome { Ok, SourceMissing, Failed };
 
-// Copies a file, replacing an existing destination; never creates a folder.
-// SourceMissing: no source file of that name; Failed: any other failure.
+// Copies a file over the destination in one step: into a fresh temporary beside
+// it (never through a name planted there), then renamed over it, so the
+// destination holds its old bytes or the new ones, never a part, and whatever
+// another name of the old file (a link) leads to keeps its own. A read-only or
+// hidden destination is replaced too; a failed copy leaves it as it was. Never
+// creates a folder. SourceMissing: no source file of that name; Failed: any
+// other failure, a destination outside the held folders (folder_hold.h) included.
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination);
 
 // The same copy from folder + file_name, with file_name's bytes read as Windows-1252
@@ -78,18 +83,20 @@ enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size_t headroom = 0,
                           std::size_t largest = SIZE_MAX);
 
-enum class WriteOutcome { Ok, CannotCreate, ShortWrite };
+enum class WriteOutcome { Ok, CannotCreate, ShortWrite, NameTooLong };
 
 // Replaces the file's whole content with bytes. CannotCreate when the file
-// cannot be opened for writing with no sharing (nothing is written then).
-// The new content goes to a temporary file beside the target that then
-// replaces it, keeping the file's identity (Windows: its permissions,
-// attributes and streams; POSIX: its mode), so on a failure the old content
-// survives. Where no temporary can be made, or the system refuses the replace
-// other than for another program holding the file, the file is written in
-// place, which needs only the right to write it; a failure there may leave it
-// partly written (ShortWrite). No temporary is left behind, except where a
-// failed replace freed the target's name and nothing could fill it.
+// cannot be opened for writing with no sharing, also after waiting about a
+// second for another program to let it go, or lies outside the held folders
+// (nothing is written then). The new content goes to a temporary file beside
+// the target that then replaces it, keeping the file's identity (Windows: its
+// permissions, attributes and streams; POSIX: its mode), so on a failure the old
+// content survives; NameTooLong when that temporary's path would be too long for
+// the system (nothing is written). Only where the folder refuses the temporary or
+// the replace for lack of rights is the file written in place, and only a plain
+// file with no other name; a failure there may leave it partly written
+// (ShortWrite). No temporary is left behind, except where a failed replace freed
+// the target's name and neither the new nor the old content could fill it.
 WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Windows builds only: true when the program runs under Wine.
@@ -103,5 +110,9 @@ void LimitNextWriteForTesting(std::size_t limit);
 // temporary file beside its target, as in a folder where it may only write to
 // existing files. Applies once.
 void RefuseNextTemporaryForTesting();
+
+// Test seam: from now on saves under Wine put the temporary in place with
+// ReplaceFileA, as on Windows, instead of renaming it. POSIX has no such replace.
+void SaveThroughSystemReplaceForTesting();
 
 }  // namespace platform

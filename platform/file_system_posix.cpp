@@ -1,4 +1,3 @@
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -10,38 +9,18 @@
 #include <string>
 
 #include "base/paths.h"
+#include "platform/file_posix.h"
 #include "platform/file_system.h"
+#include "platform/folder_steps.h"
 #include "platform/temporary_name.h"
 #include "platform/write_limit.h"
 
 namespace platform {
+
+using detail::Native;
+using detail::ScopedDescriptor;
+
 namespace {
-
-// Backslash paths become slash paths only here, at the system call.
-std::string Native(const std::string& path) {
-  std::string native = path;
-  std::replace(native.begin(), native.end(), '\\', '/');
-  return native;
-}
-
-class ScopedDescriptor {
- public:
-  explicit ScopedDescriptor(int fd) : fd_(fd) {}
-  ~ScopedDescriptor() { Close(); }
-  ScopedDescriptor(const ScopedDescriptor&) = delete;
-  ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
-
-  bool IsOpen() const { return fd_ >= 0; }
-  int Get() const { return fd_; }
-  bool Close() {
-    const bool ok = fd_ < 0 || ::close(fd_) == 0;
-    fd_ = -1;
-    return ok;
-  }
-
- private:
-  int fd_;
-};
 
 bool IsRegularFile(int fd) {
   struct stat status {};
@@ -87,39 +66,22 @@ bool Windows1252ToUtf8(const std::string& bytes, std::string& utf8) {
   return true;
 }
 
-// Removes the temporaries of target that a run ended between creating and
-// moving them left behind: plain files with one name, directly in the list's
-// folder, checked through the descriptor that is then locked and still named so
-// when unlinked. A link is never followed or removed; a temporary in use
-// carries its writer's lock (see WriteWholeFile) and is kept.
-void RemoveStaleTemporaries(const std::string& target) {
-  const std::string folder = FolderOf(target);
-  const std::string list_name = FileNameOf(target);
-  ScopedDescriptor directory(
-      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  struct stat folder_status {};
-  if (!directory.IsOpen() || ::fstat(directory.Get(), &folder_status) != 0) return;
-  DIR* listing = ::fdopendir(::dup(directory.Get()));
-  if (listing == nullptr) return;
-  while (const dirent* entry = ::readdir(listing)) {
-    if (!detail::IsTemporaryName(list_name, entry->d_name)) continue;
-    ScopedDescriptor file(
-        ::openat(directory.Get(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat opened {
-    }, named{};
-    if (file.IsOpen() && ::fstat(file.Get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
-        opened.st_nlink == 1 && opened.st_dev == folder_status.st_dev &&
-        ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 &&
-        ::fstatat(directory.Get(), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-        named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
-      ::unlinkat(directory.Get(), entry->d_name, 0);
-  }
-  ::closedir(listing);
+// True for a plain file of one name at target: what the descriptor has open,
+// not a link, not one of several names of one file.
+bool IsPlainFileAt(int fd, const std::string& target) {
+  struct stat opened {
+  }, named{};
+  return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_nlink == 1 &&
+         ::lstat(target.c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
+         named.st_dev == opened.st_dev;
 }
 
 // The plain way of saving, which needs no right beyond writing the list: the
 // content written over the old one from the start, cut at its end, flushed.
-WriteOutcome WriteInPlace(int list, const std::string& bytes) {
+// Only into a plain file of one name: never through a link, never into a file
+// that other names share.
+WriteOutcome WriteInPlace(int list, const std::string& target, const std::string& bytes) {
+  if (!IsPlainFileAt(list, target)) return WriteOutcome::CannotCreate;
   const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
   if (WriteAll(list, bytes.data(), allowed) != bytes.size() ||
       ::ftruncate(list, static_cast<off_t>(bytes.size())) != 0 || ::fsync(list) != 0)
@@ -127,12 +89,27 @@ WriteOutcome WriteInPlace(int list, const std::string& bytes) {
   return WriteOutcome::Ok;
 }
 
+// The list opened for writing; a missing one is created, under a new name only.
+int OpenListForSaving(const std::string& target, bool& existed) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  existed = fd >= 0 || errno != ENOENT;
+  return existed
+             ? fd
+             : ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
+// The folder refuses for lack of rights.
+bool Forbidden(int error) { return error == EACCES || error == EPERM; }
+
 // A fresh file beside target, made only under a new name (never through a link
 // planted under one), locked until it is in place so that another run's
-// clean-up leaves it alone; -1 if none can be made.
+// clean-up leaves it alone; -1 with errno set if none can be made.
 int CreateTemporaryBeside(const std::string& target, std::string& temporary_path) {
-  if (detail::TakeTemporaryRefusal()) return -1;
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  if (detail::TakeTemporaryRefusal()) {
+    errno = EACCES;
+    return -1;
+  }
+  for (int attempt = 0; attempt < detail::kTemporaryAttempts; ++attempt) {
     temporary_path = detail::TemporaryPath(target, static_cast<unsigned long>(::getpid()), attempt);
     const int fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -207,20 +184,24 @@ Readability CheckReadableNamedInWindows1252(const std::string& folder,
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
   ScopedDescriptor in(::open(Native(source).c_str(), O_RDONLY | O_CLOEXEC));
   if (!in.IsOpen()) return errno == ENOENT ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
-  if (!IsRegularFile(in.Get())) return CopyOutcome::Failed;
-  ScopedDescriptor out(
-      ::open(Native(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (!IsRegularFile(in.Get()) || !detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+  const std::string target = Native(destination);
+  std::string temporary_path;
+  ScopedDescriptor out(CreateTemporaryBeside(target, temporary_path));
   if (!out.IsOpen()) return CopyOutcome::Failed;
+  ::fchmod(out.Get(), 0644);
   char chunk[65536];
   for (;;) {
     const ssize_t n = ::read(in.Get(), chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return CopyOutcome::Failed;
-    if (n == 0) break;
-    if (WriteAll(out.Get(), chunk, static_cast<std::size_t>(n)) != static_cast<std::size_t>(n))
+    if (n <= 0 ||
+        WriteAll(out.Get(), chunk, static_cast<std::size_t>(n)) != static_cast<std::size_t>(n)) {
+      if (n == 0 && out.Close() && ::rename(temporary_path.c_str(), target.c_str()) == 0)
+        return CopyOutcome::Ok;
+      ::unlink(temporary_path.c_str());
       return CopyOutcome::Failed;
+    }
   }
-  return out.Close() ? CopyOutcome::Ok : CopyOutcome::Failed;
 }
 
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
@@ -261,10 +242,12 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size
 }
 
 WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
+  if (!detail::MayWriteInto(path)) return WriteOutcome::CannotCreate;
+  if (!detail::TemporaryFits(path)) return WriteOutcome::NameTooLong;
   const std::string target = Native(path);
+  bool existed = true;
+  ScopedDescriptor list(OpenListForSaving(target, existed));
   struct stat status {};
-  const bool existed = ::stat(target.c_str(), &status) == 0;
-  ScopedDescriptor list(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
   if (!list.IsOpen() || !IsRegularFile(list.Get()) || ::fstat(list.Get(), &status) != 0)
     return WriteOutcome::CannotCreate;
   const auto finish = [&](WriteOutcome outcome) {
@@ -272,10 +255,11 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
     return outcome;
   };
 
-  RemoveStaleTemporaries(target);
   std::string temporary_path;
   ScopedDescriptor temporary(CreateTemporaryBeside(target, temporary_path));
-  if (!temporary.IsOpen()) return finish(WriteInPlace(list.Get(), bytes));
+  if (!temporary.IsOpen())
+    return finish(Forbidden(errno) ? WriteInPlace(list.Get(), target, bytes)
+                                   : WriteOutcome::CannotCreate);
   // The list's mode goes with it, as the Windows replace carries the permissions.
   if (::fchmod(temporary.Get(), status.st_mode & 07777) != 0 ||
       WriteAll(temporary.Get(), bytes.data(), detail::TakeWriteAllowance(bytes.size())) !=
@@ -287,8 +271,10 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
   // Where the folder refuses the rename (a sticky folder and another owner's
   // list), the list is written in place.
   if (::rename(temporary_path.c_str(), target.c_str()) == 0) return WriteOutcome::Ok;
+  const int error = errno;
   ::unlink(temporary_path.c_str());
-  return finish(WriteInPlace(list.Get(), bytes));
+  return finish(Forbidden(error) ? WriteInPlace(list.Get(), target, bytes)
+                                 : WriteOutcome::CannotCreate);
 }
 
 }  // namespace platform

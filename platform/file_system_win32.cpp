@@ -5,6 +5,8 @@
 #include "base/paths.h"
 #include "platform/file_system.h"
 #include "platform/file_win32.h"
+#include "platform/folder_steps.h"
+#include "platform/temporary_name.h"
 
 namespace platform {
 
@@ -18,6 +20,46 @@ constexpr DWORD kLargestReadableFile = 512u * 1024u * 1024u;
 
 CopyOutcome CopyOutcomeOfError(DWORD error) {
   return error == ERROR_FILE_NOT_FOUND ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
+}
+
+// The temporary over the destination in one rename. Windows refuses to rename
+// over a read-only file: the mark comes off an old map that is a plain file of
+// one name (never through a link, never off a file that has other names too).
+bool MoveOver(const std::string& temporary, const std::string& destination) {
+  if (MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  if (GetLastError() != ERROR_ACCESS_DENIED) return false;
+  ScopedFile old(CreateFileA(destination.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!old.IsOpen() || !GetFileInformationByHandle(old.Get(), &info) ||
+      !detail::IsPlainFile(info) || (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+      !detail::ClearReadOnly(old.Get(), info.dwFileAttributes))
+    return false;
+  old.Close();
+  return MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+// copy_to(temporary) copies the source into a new file of that name, failing
+// where the name is taken (so nothing planted under it is ever written to).
+template <typename CopyTo>
+CopyOutcome CopyThroughTemporary(const std::string& destination, CopyTo copy_to) {
+  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+  for (int attempt = 0; attempt < detail::kTemporaryAttempts; ++attempt) {
+    const std::string temporary =
+        detail::TemporaryPath(destination, GetCurrentProcessId(), attempt);
+    if (copy_to(temporary)) {
+      if (MoveOver(temporary, destination)) return CopyOutcome::Ok;
+      detail::RemoveOwnFile(temporary);
+      return CopyOutcome::Failed;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+      detail::RemoveOwnFile(temporary);  // what a copy cut short left
+      return CopyOutcomeOfError(error);
+    }
+  }
+  return CopyOutcome::Failed;
 }
 
 constexpr UINT kWindows1252 = 1252;
@@ -124,8 +166,9 @@ Readability CheckReadableNamedInWindows1252(const std::string& folder,
 }
 
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
-  if (CopyFileA(source.c_str(), destination.c_str(), FALSE)) return CopyOutcome::Ok;
-  return CopyOutcomeOfError(GetLastError());
+  return CopyThroughTemporary(destination, [&](const std::string& temporary) {
+    return CopyFileA(source.c_str(), temporary.c_str(), TRUE) != 0;
+  });
 }
 
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
@@ -134,10 +177,10 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
   if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
     return CopyOutcome::Failed;
   if (FileApiName(file_name) == western_name) return CopyOutcome::SourceMissing;
-  if (CopyFileW((FileApiName(folder) + western_name).c_str(), FileApiName(destination).c_str(),
-                FALSE))
-    return CopyOutcome::Ok;
-  return CopyOutcomeOfError(GetLastError());
+  const std::wstring source = FileApiName(folder) + western_name;
+  return CopyThroughTemporary(destination, [&](const std::string& temporary) {
+    return CopyFileW(source.c_str(), FileApiName(temporary).c_str(), TRUE) != 0;
+  });
 }
 
 RemoveOutcome RemoveFile(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
-// What the Windows file layer's two halves share: an owner of a file handle,
-// and the name the ...A file functions make of 8-bit bytes.
+// What the Windows file layer's parts share: an owner of a file handle, the
+// name the ...A file functions make of 8-bit bytes, and telling a plain file of
+// ours from a link by what the system knows of it.
 
 #include <windows.h>
 
@@ -30,5 +31,50 @@ class ScopedFile {
 // with what that code page leaves undefined turned into its default character,
 // as they do (so the game, opening these bytes, meets the same name).
 std::wstring FileApiName(const std::string& bytes);
+
+// The final path of what handle is, links resolved as the system resolves
+// them (\\?\C:\...); empty when unknown.
+std::wstring FinalPath(HANDLE handle);
+
+// A folder as the system knows it: its final path with a trailing backslash,
+// and its volume.
+struct FolderIdentity {
+  std::wstring path;
+  DWORD volume = 0;
+};
+
+bool IdentifyFolder(HANDLE folder, FolderIdentity& identity);
+// The same for the folder that holds path.
+bool IdentifyFolderOf(const std::string& path, FolderIdentity& identity);
+
+// True for a plain file with one name: not a folder, not a link of any kind
+// (Windows marks symbolic links and junctions as reparse points), not one of
+// several names of one file.
+bool IsPlainFile(const BY_HANDLE_FILE_INFORMATION& info);
+
+// True only for a file named name directly in folder, not a folder, not a link
+// of any kind; info is what the system knows of it. Under Wine a Linux link
+// shows only in the final path, which is its target's.
+bool IsFileNamed(HANDLE file, const FolderIdentity& folder, const std::string& name,
+                 BY_HANDLE_FILE_INFORMATION& info);
+
+// Takes the read-only mark off the file open as file (with FILE_WRITE_ATTRIBUTES),
+// keeping its other attributes.
+bool ClearReadOnly(HANDLE file, DWORD attributes);
+
+enum class Removal {
+  Leftover,  // another run's: only a plain file of one name that nobody has open
+  Own,       // made by this run: whoever still reads it, and whatever names it has
+};
+
+// Deletes folder_path + name (folder_path ending in its separator) when that is
+// a file named so in folder, read-only or not, checked through the very handle
+// that deletes it, opened as the name itself. Deleting by name would not do:
+// under Wine it deletes what a Linux link leads to.
+void RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
+                     const std::string& name, Removal removal);
+
+// Removes a file this run made at path, its folder identified first.
+void RemoveOwnFile(const std::string& path);
 
 }  // namespace platform::detail

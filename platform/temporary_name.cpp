@@ -26,4 +26,10 @@ bool IsTemporaryName(const std::string& list_name, const std::string& name) {
   return SkipDigits(name, at + 1) == name.size();
 }
 
+bool IsTemporaryOfAny(const std::vector<std::string>& file_names, const std::string& name) {
+  for (const std::string& file_name : file_names)
+    if (IsTemporaryName(file_name, name)) return true;
+  return false;
+}
+
 }  // namespace platform::detail

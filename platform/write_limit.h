@@ -1,5 +1,5 @@
 #pragma once
-// Shared by both implementations: the one-shot faults of the test seam.
+// Shared by both implementations: the test seam's faults and choices.
 
 #include <cstddef>
 
@@ -11,5 +11,8 @@ std::size_t TakeWriteAllowance(std::size_t requested);
 
 // True once after RefuseNextTemporaryForTesting: the temporary is then not made.
 bool TakeTemporaryRefusal();
+
+// True after SaveThroughSystemReplaceForTesting.
+bool SystemReplaceAsked();
 
 }  // namespace platform::detail

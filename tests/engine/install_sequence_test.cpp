@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -322,5 +324,120 @@ INSTANTIATE_TEST_SUITE_P(
 #endif
         ),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+// Links planted below the game folder by another user of the machine (under
+// Wine Linux links, which Wine shows as their targets' paths): the install
+// writes nothing through them and says what it refused, and every file outside
+// the game keeps its bytes. A game folder reached through a link is fine.
+using Links = std::vector<std::unique_ptr<PlantedLink>>;
+
+struct LinkCase {
+  const char* name;
+  // Lays out the outside folder and plants the links, which live as long as the result.
+  Links (*plant)(const GameFixture& game);
+  const char* game_folder;  // as entered, relative to the scratch folder
+  const char* refused;      // the folder named as a link, under the data folder; or none
+  const char* cannot_save;  // the list that cannot be saved, under the data folder; or none
+};
+
+Links Plant(const std::string& folder, const std::string& name, const std::string& target,
+            bool symbolic) {
+  Links links;
+  links.push_back(std::make_unique<PlantedLink>(folder, name, target, symbolic));
+  return links;
+}
+
+// Every file below folder with its bytes.
+std::map<std::string, std::string> Contents(const ScratchFolder& scratch,
+                                            const std::string& folder) {
+  std::map<std::string, std::string> contents;
+  for (const std::string& name : NamesIn(scratch.At(folder))) {
+    const std::string path = folder + "\\" + name;
+    if (platform::IsFolder(scratch.At(path))) {
+      for (const auto& below : Contents(scratch, path)) contents.insert(below);
+    } else {
+      contents[path] = scratch.ReadFile(path);
+    }
+  }
+  return contents;
+}
+
+const LinkCase kLinkCases[] = {
+    {"MapFileHardLinkedOutside",
+     [](const GameFixture& g) {
+       g.scratch.WriteFile("Outside\\secret.m3d", "not a map");
+       return Plant(g.DataPath("Missions\\Skirmish"), "StonebridgeVale.m3d",
+                    "../../../../Outside/secret.m3d", false);
+     },
+     "Game", nullptr, nullptr},
+    {"ListHardLinkedOutsideSavedInPlace",
+     [](const GameFixture& g) {
+       g.scratch.WriteFile("Outside\\single.txt", kGameSingleMissions);
+       RemoveTree(g.DataPath("Missions\\SingleMiss.txt"));
+       platform::RefuseNextTemporaryForTesting();  // so the save takes the in-place path
+       return Plant(g.DataPath("Missions"), "SingleMiss.txt", "../../../Outside/single.txt", false);
+     },
+     "Game", nullptr, "Missions\\SingleMiss.txt"},
+    {"MissionsFolderIsALink",
+     [](const GameFixture& g) {
+       g.scratch.WriteFile("Outside\\Missions\\SingleMiss.txt", kGameSingleMissions);
+       g.scratch.WriteFile("Outside\\Missions\\missions.txt", kGameMissions);
+       g.scratch.WriteFile("Outside\\Missions\\Text\\Skirbatlnames.txt", kGameBattleNames);
+       g.scratch.MakeFolder("Outside\\Missions\\Skirmish");
+       RemoveTree(g.DataPath("Missions"));
+       return Plant(g.DataPath(""), "Missions", "../../Outside/Missions", true);
+     },
+     "Game", "Missions", nullptr},
+    {"PictureFolderIsALink",
+     [](const GameFixture& g) {
+       g.scratch.WriteFile("Outside\\StonebridgeVale.jpg", "not a picture");
+       RemoveTree(g.DataPath("Interf3\\maps\\skirmish"));
+       return Plant(g.DataPath("Interf3\\maps"), "skirmish", "../../../../Outside", true);
+     },
+     "Game", "Interf3\\maps\\skirmish", nullptr},
+    {"GameFolderReachedThroughALink",
+     [](const GameFixture& g) {
+       g.scratch.WriteFile("Outside\\keep.txt", "kept");
+       return Plant(g.scratch.Path(), "Linked", "Game", true);
+     },
+     "Linked", nullptr, nullptr},
+};
+
+class InstallThroughLinks : public InstallSequence, public testing::WithParamInterface<LinkCase> {};
+
+TEST_P(InstallThroughLinks, WritesNothingThroughThemAndSaysWhatItRefused) {
+  GameFixture game;
+  Prepare(game);
+  const LinkCase& c = GetParam();
+  const Links links = c.plant(game);
+  for (const auto& link : links)
+    if (!link->IsPlanted()) GTEST_SKIP() << "this system makes no such link";
+  const auto outside = Contents(game.scratch, "Outside");
+  const auto game_files = Contents(game.scratch, "Game");
+  pack::MapCatalogue catalogue;
+  RecordingView view(game.scratch.At(c.game_folder));
+  const std::string message = FailureText([&] { engine::RunInstall(view, catalogue, log_); });
+
+  EXPECT_EQ(Contents(game.scratch, "Outside"), outside);
+  if (c.refused != nullptr) {
+    EXPECT_EQ(message, "The folder " + game.DataPath(c.refused) +
+                           " is a link to another place. Setup writes only into the game's own "
+                           "folders and has changed nothing");
+  } else if (c.cannot_save != nullptr) {
+    EXPECT_EQ(message, "Cannot create file " + game.DataPath(c.cannot_save));
+  } else {
+    EXPECT_EQ(message, "");
+    EXPECT_TRUE(view.finish_shown);
+    ExpectListsOfOneInstall(game);
+    EXPECT_EQ(game.ReadData("Missions\\Skirmish\\StonebridgeVale.m3d"), "map StonebridgeVale");
+    return;
+  }
+  EXPECT_EQ(Contents(game.scratch, "Game"), game_files) << "written before refusing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, InstallThroughLinks, testing::ValuesIn(kLinkCases),
+                         [](const testing::TestParamInfo<LinkCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace

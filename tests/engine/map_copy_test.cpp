@@ -7,12 +7,20 @@
 
 namespace {
 
+// Also one that an earlier copy from a disc left read-only (and hidden).
 TEST(CopyMapFile, ReplacesAnExistingDestination) {
-  ScratchFolder scratch;
-  scratch.WriteFile("Maps\\A.m3d", "new map");
-  scratch.WriteFile("Game\\A.m3d", "old map, longer than the new one");
-  engine::CopyMapFile(scratch.Path(), "A.m3d", scratch.At("Game\\A.m3d"));
-  EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "new map");
+  for (const bool read_only : {false, true}) {
+    SCOPED_TRACE(read_only ? "read-only" : "plain");
+    ScratchFolder scratch;
+    scratch.WriteFile("Maps\\A.m3d", "new map");
+    scratch.WriteFile("Game\\A.m3d", "old map, longer than the new one");
+    if (read_only) {
+      ASSERT_TRUE(SetReadOnlyMark(scratch.At("Game\\A.m3d")));
+    }
+    engine::CopyMapFile(scratch.Path(), "A.m3d", scratch.At("Game\\A.m3d"));
+    EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "new map");
+    EXPECT_EQ(scratch.ListNames("Game"), "A.m3d\n");
+  }
 }
 
 TEST(CopyMapFile, MissingSourceLeavesTheDestinationAsItWas) {

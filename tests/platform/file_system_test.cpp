@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/folder_hold.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 
@@ -50,9 +51,9 @@ TEST(WholeFile, ReadOfMissingFileCannotOpen) {
             platform::ReadOutcome::CannotOpen);
 }
 
-// A run ended between creating its temporary and moving it leaves
-// "<list>.~zs<process id>_<attempt>" behind; the next save of that list removes
-// such files, and nothing else.
+// A run ended between creating a temporary and moving it leaves
+// "<file>.~zs<process id>_<attempt>" behind; the next install's hold on the
+// folder removes such files of the files it writes there, and nothing else.
 struct LeftBehind {
   const char* name;
   bool removed;
@@ -60,7 +61,9 @@ struct LeftBehind {
 
 const LeftBehind kLeftBehind[] = {
     {"list.txt.~zs123_0", true},    {"list.txt.~zs4294967295_99", true},
-    {"list.txt.~zs0_0", true},      {"other.txt.~zs123_0", false},  // another list's
+    {"list.txt.~zs0_0", true},      {"A.m3d.~zs77_1", true},  // a map's
+    {"other.txt.~zs123_0", false},                            // a file the install does not write
+    {"gone.txt.~zs123_0", false},  // perhaps the only copy of a file now missing
     {"xlist.txt.~zs123_0", false},  {"list.txt.~zs123_0.bak", false},
     {"list.txt.~zs123_", false},    {"list.txt.~zs_0", false},
     {"list.txt.~zs12a_0", false},   {"list.txt.~zs123", false},
@@ -68,54 +71,65 @@ const LeftBehind kLeftBehind[] = {
     {"list.txt.bak", false},        {"list.tx.~zs1_0", false},
 };
 
-TEST(WholeFile, SaveRemovesOnlyLeftOverTemporariesOfItsOwnList) {
+const std::vector<platform::FolderToWrite> kGameFolder = {
+    {"\\Data", {"list.txt", "A.m3d", "gone.txt"}}};
+
+TEST(FolderHold, RemovesOnlyLeftOverTemporariesOfTheFilesItWrites) {
   ScratchFolder scratch;
-  scratch.WriteFile("list.txt", "old");
-  for (const LeftBehind& file : kLeftBehind) scratch.WriteFile(file.name, "stale");
-  scratch.WriteFile("sub\\list.txt.~zs1_0", "stale");  // not beside the list
-  scratch.WriteFile("list.txt.~zs77_3", "in use");
-  std::vector<std::string> kept = {"list.txt", "list.txt.~zs77_3", "sub"};
+  scratch.WriteFile("Data\\list.txt", "old");
+  scratch.WriteFile("Data\\A.m3d", "map");
+  for (const LeftBehind& file : kLeftBehind)
+    scratch.WriteFile("Data\\" + std::string(file.name), "stale");
+  ASSERT_TRUE(SetReadOnlyMark(scratch.At("Data\\list.txt.~zs0_0")));
+  scratch.WriteFile("Data\\sub\\list.txt.~zs1_0", "stale");  // not in the folder
+  scratch.WriteFile("Data\\list.txt.~zs77_3", "in use");
+  std::vector<std::string> kept = {"A.m3d", "list.txt", "list.txt.~zs77_3", "sub"};
   for (const LeftBehind& file : kLeftBehind)
     if (!file.removed) kept.push_back(file.name);
   std::sort(kept.begin(), kept.end());
   {
-    FileHold in_use(scratch.At("list.txt.~zs77_3"));
+    FileHold in_use(scratch.At("Data\\list.txt.~zs77_3"));
     ASSERT_TRUE(in_use.IsHeld());
-    ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "new"), platform::WriteOutcome::Ok);
+    EXPECT_EQ(platform::FolderHold(scratch.Path(), kGameFolder).Outcome(),
+              platform::HoldOutcome::Ok);
   }
-  EXPECT_EQ(NamesIn(scratch.Path()), kept);
-  EXPECT_EQ(scratch.ReadFile("list.txt"), "new");
-  EXPECT_EQ(scratch.ReadFile("list.txt.~zs77_3"), "in use");
-  EXPECT_TRUE(scratch.Exists("sub\\list.txt.~zs1_0"));
+  EXPECT_EQ(NamesIn(scratch.At("Data")), kept);
+  EXPECT_EQ(scratch.ReadFile("Data\\list.txt.~zs77_3"), "in use");
+  EXPECT_TRUE(scratch.Exists("Data\\sub\\list.txt.~zs1_0"));
 
-  // Once nobody holds it, the next save removes it too.
-  ASSERT_EQ(platform::WriteWholeFile(scratch.At("list.txt"), "newer"), platform::WriteOutcome::Ok);
-  EXPECT_FALSE(scratch.Exists("list.txt.~zs77_3"));
+  // Once nobody holds it, the next hold removes it too.
+  platform::FolderHold(scratch.Path(), kGameFolder);
+  EXPECT_FALSE(scratch.Exists("Data\\list.txt.~zs77_3"));
 }
 
 // Links planted under temporaries' names (the first one is the name this save
-// tries first): the save neither removes them nor reaches what they lead to.
-TEST(WholeFile, SaveLeavesLinksNamedLikeTemporariesAndWhatTheyLeadTo) {
+// tries first): neither the hold's clean-up nor the save removes them or
+// reaches what they lead to.
+TEST(FolderHold, LeavesLinksNamedLikeTemporariesAndWhatTheyLeadTo) {
   ScratchFolder scratch;
-  scratch.WriteFile("Game\\list.txt", "old");
-  scratch.WriteFile("Game\\decoy.txt", "decoy");
+  scratch.WriteFile("Data\\list.txt", "old");
+  scratch.WriteFile("Data\\decoy.txt", "decoy");
   scratch.WriteFile("elsewhere.txt", "elsewhere");
-  const std::string game = scratch.At("Game");
-  const PlantedLink own_first(game, "list.txt.~zs" + std::to_string(ProcessId()) + "_0",
+  const std::string data = scratch.At("Data");
+  const PlantedLink own_first(data, "list.txt.~zs" + std::to_string(ProcessId()) + "_0",
                               "decoy.txt", true);
-  const PlantedLink away(game, "list.txt.~zs4242_1", "../elsewhere.txt", true);
-  const PlantedLink hard(game, "list.txt.~zs4242_2", "decoy.txt", false);
+  const PlantedLink away(data, "list.txt.~zs4242_1", "../elsewhere.txt", true);
+  const PlantedLink hard(data, "list.txt.~zs4242_2", "decoy.txt", false);
   if (!own_first.IsPlanted() || !away.IsPlanted() || !hard.IsPlanted())
     GTEST_SKIP() << "this system makes no links";
   std::vector<std::string> kept = {"decoy.txt", "list.txt", own_first.Name(), away.Name(),
                                    hard.Name()};
   std::sort(kept.begin(), kept.end());
-  ASSERT_EQ(platform::WriteWholeFile(scratch.At("Game\\list.txt"), "new"),
-            platform::WriteOutcome::Ok);
-  EXPECT_EQ(scratch.ReadFile("Game\\list.txt"), "new");
-  EXPECT_EQ(scratch.ReadFile("Game\\decoy.txt"), "decoy");
+  {
+    const platform::FolderHold hold(scratch.Path(), kGameFolder);
+    ASSERT_EQ(hold.Outcome(), platform::HoldOutcome::Ok);
+    ASSERT_EQ(platform::WriteWholeFile(scratch.At("Data\\list.txt"), "new"),
+              platform::WriteOutcome::Ok);
+  }
+  EXPECT_EQ(scratch.ReadFile("Data\\list.txt"), "new");
+  EXPECT_EQ(scratch.ReadFile("Data\\decoy.txt"), "decoy");
   EXPECT_EQ(scratch.ReadFile("elsewhere.txt"), "elsewhere");
-  EXPECT_EQ(NamesIn(game), kept);
+  EXPECT_EQ(NamesIn(data), kept);
 }
 
 // Where no temporary can be made beside the list, the list itself is rewritten.
@@ -129,6 +143,28 @@ TEST(WholeFile, SaveWithoutATemporaryRewritesTheListInPlace) {
     EXPECT_EQ(scratch.ReadFile("list.txt"), "new");
     EXPECT_EQ(scratch.ListNames(""), "list.txt\n");
   }
+}
+
+// A temporary whose path would pass the system's limit (Windows: 259
+// characters, POSIX: 255 for the name) is refused, not worked around: by the
+// save, and before an install by the hold on the folder, naming the file.
+TEST(WholeFile, SaveRefusesATemporaryNameTooLongAndWritesNothing) {
+  ScratchFolder scratch;
+  scratch.MakeFolder("D");
+#ifdef _WIN32
+  const std::string name(259 - scratch.At("D\\").size() - 4, 'n');
+#else
+  const std::string name(250, 'n');
+#endif
+  ASSERT_TRUE(WriteUnderWindows1252Name(scratch.At("D"), name, "old"));
+  EXPECT_EQ(platform::WriteWholeFile(scratch.At("D\\" + name), "new"),
+            platform::WriteOutcome::NameTooLong);
+  EXPECT_EQ(scratch.ReadFile("D\\" + name), "old");
+  EXPECT_EQ(scratch.ListNames("D"), name + "\n");
+
+  const platform::FolderHold hold(scratch.Path(), {{"\\D", {name}}});
+  EXPECT_EQ(hold.Outcome(), platform::HoldOutcome::PathTooLong);
+  EXPECT_EQ(hold.Refused(), scratch.At("D\\" + name));
 }
 
 // What belongs to the list itself (Windows: its hidden attribute; POSIX: its

@@ -42,6 +42,14 @@ class PlantedLink {
 bool SetOwnMark(const std::string& path);
 bool HasOwnMark(const std::string& path);
 
+// Marks a file as a copy from a disc or a read-only archive leaves it: on
+// Windows read-only and hidden, on POSIX a mode that lets nobody write. True on success.
+bool SetReadOnlyMark(const std::string& path);
+
+// True when ctest runs the program to save through the system's replace
+// (ZELMORA_SAVE_THROUGH=ReplaceFileA): the file layer is told so before any test.
+bool SavesThroughSystemReplace();
+
 #ifdef _WIN32
 // Names directly inside a folder as the system holds them in Unicode, sorted,
 // one per line (under Wine, what the Linux names say in UTF-8).

@@ -83,6 +83,11 @@ constexpr mode_t kOwnMark = 0600;
 
 bool SetOwnMark(const std::string& path) { return ::chmod(Native(path).c_str(), kOwnMark) == 0; }
 
+bool SetReadOnlyMark(const std::string& path) { return ::chmod(Native(path).c_str(), 0444) == 0; }
+
+// POSIX has no replace of its own.
+bool SavesThroughSystemReplace() { return false; }
+
 bool HasOwnMark(const std::string& path) {
   struct stat status {};
   return ::stat(Native(path).c_str(), &status) == 0 && (status.st_mode & 07777) == kOwnMark;

@@ -2,7 +2,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
+#include "platform/file_system.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
@@ -119,6 +122,23 @@ PlantedLink::~PlantedLink() {
 bool SetOwnMark(const std::string& path) {
   return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN) != 0;
 }
+
+bool SetReadOnlyMark(const std::string& path) {
+  return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+bool SavesThroughSystemReplace() {
+  static const bool asked = [] {
+    const char* through = std::getenv("ZELMORA_SAVE_THROUGH");
+    const bool replace = through != nullptr && std::string(through) == "ReplaceFileA";
+    if (replace) platform::SaveThroughSystemReplaceForTesting();
+    return replace;
+  }();
+  return asked;
+}
+
+// Asked once, before main, so that every test saves the way the run asks.
+const bool kSaveWayChosen = SavesThroughSystemReplace();
 
 bool HasOwnMark(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
