@@ -56,6 +56,7 @@ inline constexpr char kLogListLeft[] = "Read %s: none of the pack's lines in it,
 inline constexpr char kLogCopied[] = "Copied %s to %s";
 inline constexpr char kLogNotCopied[] = "Not copied, passed over: %s to %s";
 inline constexpr char kLogRemoved[] = "Removed %s";
+inline constexpr char kLogNotOurs[] = "Left as it is, a link or a folder, not Setup's file: %s";
 inline constexpr char kLogRecorded[] = "Entered in Installed apps; kept for removal: %s";
 inline constexpr char kLogUnrecorded[] = "Taken out of Installed apps";
 inline constexpr char kLogDone[] = "Done: %s";

@@ -39,6 +39,9 @@ RemovalOutcome RunUninstall(const std::string& game_folder, const pack::MapCatal
           break;
         case platform::RemoveOutcome::Missing:
           break;
+        case platform::RemoveOutcome::NotOurs:
+          log.Write(FillIn(messages::kLogNotOurs, file));
+          break;
         case platform::RemoveOutcome::Failed:
           Fail(messages::kCannotRemoveFile, file);
       }

@@ -53,22 +53,28 @@ bool ClearReadOnly(HANDLE file, DWORD attributes) {
   return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != 0;
 }
 
-void RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
-                     const std::string& name, Removal removal) {
+RemoveOutcome RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
+                              const std::string& name, Removal removal) {
   const bool own = removal == Removal::Own;
   ScopedFile file(CreateFileA((folder_path + name).c_str(),
                               DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                               own ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0,
                               nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file.IsOpen()) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? RemoveOutcome::Missing
+                                                                          : RemoveOutcome::Failed;
+  }
   BY_HANDLE_FILE_INFORMATION info;
-  if (!file.IsOpen() || !IsFileNamed(file.Get(), folder, name, info) ||
-      (!own && info.nNumberOfLinks != 1))
-    return;
+  if (!IsFileNamed(file.Get(), folder, name, info) || (!own && info.nNumberOfLinks != 1))
+    return RemoveOutcome::NotOurs;
   // A read-only file refuses deletion; copies from a disc keep that mark.
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
     ClearReadOnly(file.Get(), info.dwFileAttributes);
   FILE_DISPOSITION_INFO deletion = {TRUE};
-  SetFileInformationByHandle(file.Get(), FileDispositionInfo, &deletion, sizeof deletion);
+  return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &deletion, sizeof deletion)
+             ? RemoveOutcome::Removed
+             : RemoveOutcome::Failed;
 }
 
 bool IdentifyFolderOf(const std::string& path, FolderIdentity& identity) {
@@ -80,10 +86,10 @@ bool IdentifyFolderOf(const std::string& path, FolderIdentity& identity) {
   return folder.IsOpen() && IdentifyFolder(folder.Get(), identity);
 }
 
-void RemoveOwnFile(const std::string& path) {
+RemoveOutcome RemoveOwnFile(const std::string& path) {
   FolderIdentity folder;
-  if (IdentifyFolderOf(path, folder))
-    RemoveFileNamed(folder, FolderOf(path), FileNameOf(path), Removal::Own);
+  if (!IdentifyFolderOf(path, folder)) return RemoveOutcome::Missing;
+  return RemoveFileNamed(folder, FolderOf(path), FileNameOf(path), Removal::Own);
 }
 
 }  // namespace platform::detail

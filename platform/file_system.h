@@ -61,10 +61,12 @@ CopyOutcome CopyFileReplacing(const std::string& source, const std::string& dest
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
                                        const std::string& destination);
 
-enum class RemoveOutcome { Removed, Missing, Failed };
+enum class RemoveOutcome { Removed, Missing, NotOurs, Failed };
 
-// Removes the file of that name, read-only or not; a link is removed itself,
-// never what it leads to. Missing: there is no file of that name.
+// Removes the file of that name, read-only or not, checked through the handle
+// that removes it. NotOurs, and nothing removed, for a link or a folder of that
+// name (removing a link by name, Wine removes what it leads to). Missing: there
+// is no file of that name.
 RemoveOutcome RemoveFile(const std::string& path);
 
 // The name by which the file functions reach the file or folder that a UTF-8

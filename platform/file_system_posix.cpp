@@ -213,8 +213,11 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
 }
 
 RemoveOutcome RemoveFile(const std::string& path) {
-  if (::unlink(Native(path).c_str()) == 0) return RemoveOutcome::Removed;
-  return errno == ENOENT ? RemoveOutcome::Missing : RemoveOutcome::Failed;
+  struct stat status {};
+  if (::lstat(Native(path).c_str(), &status) != 0)
+    return errno == ENOENT ? RemoveOutcome::Missing : RemoveOutcome::Failed;
+  if (!S_ISREG(status.st_mode)) return RemoveOutcome::NotOurs;
+  return ::unlink(Native(path).c_str()) == 0 ? RemoveOutcome::Removed : RemoveOutcome::Failed;
 }
 
 bool NameFromUtf8(const std::string& utf8, std::string& name) {

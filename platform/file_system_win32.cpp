@@ -183,23 +183,7 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
   });
 }
 
-RemoveOutcome RemoveFile(const std::string& path) {
-  if (DeleteFileA(path.c_str())) return RemoveOutcome::Removed;
-  const DWORD error = GetLastError();
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return RemoveOutcome::Missing;
-  // A read-only file (a pack once copied from a disc) is made writable first;
-  // a link's attributes are its own, and it is never made so.
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  const bool plain_read_only =
-      attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_REPARSE_POINT |
-                     FILE_ATTRIBUTE_DIRECTORY)) == FILE_ATTRIBUTE_READONLY;
-  if (error == ERROR_ACCESS_DENIED && plain_read_only &&
-      SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) &&
-      DeleteFileA(path.c_str()))
-    return RemoveOutcome::Removed;
-  return RemoveOutcome::Failed;
-}
+RemoveOutcome RemoveFile(const std::string& path) { return detail::RemoveOwnFile(path); }
 
 bool NameFromUtf8(const std::string& utf8, std::string& name) {
   name.clear();

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace platform::detail {
 
 class ScopedFile {
@@ -71,10 +73,11 @@ enum class Removal {
 // a file named so in folder, read-only or not, checked through the very handle
 // that deletes it, opened as the name itself. Deleting by name would not do:
 // under Wine it deletes what a Linux link leads to.
-void RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
-                     const std::string& name, Removal removal);
+RemoveOutcome RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
+                              const std::string& name, Removal removal);
 
-// Removes a file this run made at path, its folder identified first.
-void RemoveOwnFile(const std::string& path);
+// Removes a file of ours at path (whoever reads it, whatever names it has), its
+// folder identified first.
+RemoveOutcome RemoveOwnFile(const std::string& path);
 
 }  // namespace platform::detail

@@ -176,6 +176,8 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
 struct RemovalCase {
   GameFixture::Layout layout;
   bool foreign_lines;
+  // A map file replaced since by a link to a file outside the game (plain layout).
+  bool map_file_is_a_link;
 };
 
 class InstallThenRemove : public InstallSequence,
@@ -191,6 +193,14 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
                                "Missions\\Text\\Skirbatlnames.txt"};
   for (int i = 0; i < 3 && GetParam().foreign_lines; ++i)
     game.scratch.WriteFile(game.DataRelative(lists[i]), game.ReadData(lists[i]) + foreign[i]);
+  std::unique_ptr<PlantedLink> link;
+  if (GetParam().map_file_is_a_link) {
+    game.scratch.WriteFile("Outside\\secret.m3d", "not a map");
+    RemoveTree(game.DataPath("Missions\\Skirmish\\QXMap001.m3d"));
+    link = std::make_unique<PlantedLink>(game.DataPath("Missions\\Skirmish"), "QXMap001.m3d",
+                                         "../../../../Outside/secret.m3d", true);
+    if (!link->IsPlanted()) GTEST_SKIP() << "this system makes no such link";
+  }
 
   const pack::MapCatalogue new_run;
   EXPECT_EQ(engine::RunUninstall(game.GameFolder(), new_run, log_),
@@ -203,14 +213,19 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
                                          : kGameSingleMissions);
   EXPECT_EQ(game.ReadData(lists[1]), kGameMissions + kept(1));
   EXPECT_EQ(game.ReadData(lists[2]), kGameBattleNames + kept(2));
-  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Missions\\Skirmish")), "");
+  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Missions\\Skirmish")),
+            link ? "QXMap001.m3d\n" : "");
   EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Interf3\\maps\\skirmish")), "");
+  if (link) {
+    EXPECT_EQ(game.scratch.ReadFile("Outside\\secret.m3d"), "not a map");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, InstallThenRemove,
-                         testing::Values(RemovalCase{GameFixture::Layout::Plain, false},
-                                         RemovalCase{GameFixture::Layout::Run, false},
-                                         RemovalCase{GameFixture::Layout::Both, true}));
+                         testing::Values(RemovalCase{GameFixture::Layout::Plain, false, false},
+                                         RemovalCase{GameFixture::Layout::Run, false, false},
+                                         RemovalCase{GameFixture::Layout::Both, true, false},
+                                         RemovalCase{GameFixture::Layout::Plain, false, true}));
 
 // Each failing step, with exactly what stays written.
 struct FailureCase {
