@@ -74,6 +74,20 @@ void RemoveStaleTemporaries(int directory, const std::vector<std::string>& file_
   ::closedir(listing);
 }
 
+// The folder a refusal names: the first on the way down to relative that is a
+// link, looked for only once one is known to be there.
+std::string FirstLinkOnTheWay(const std::string& game_folder, const std::string& relative,
+                              const std::string& root) {
+  for (const std::string& step : detail::FolderSteps(relative)) {
+    int fd = -1;
+    const bool sound =
+        CheckFolder(JoinPath(game_folder, step), root + Native(step), fd) == HoldOutcome::Ok;
+    if (fd >= 0) ::close(fd);
+    if (!sound) return JoinPath(game_folder, step);
+  }
+  return JoinPath(game_folder, relative);
+}
+
 }  // namespace
 
 bool detail::TemporaryFits(const std::string& target) {
@@ -88,23 +102,16 @@ void FolderHold::Take(const std::string& game_folder, const std::vector<FolderTo
   if (root.empty()) return;  // nothing held, so nothing is written
   if (root.back() == '/') root.pop_back();
   for (const FolderToWrite& folder : folders) {
-    bool reached = true;
-    for (const std::string& step : detail::FolderSteps(folder.relative)) {
-      const std::string path = JoinPath(game_folder, step);
-      if (Holds(path + "\\")) continue;
-      int fd = -1;
-      const HoldOutcome checked = CheckFolder(path, root + Native(step), fd);
-      if (checked != HoldOutcome::Ok) return Refuse(checked, path);
-      if (fd < 0) {
-        reached = false;  // and nothing below it either
-        break;
-      }
-      held_.emplace_back(path + "\\", fd);
-    }
-    for (const std::string& name : reached ? folder.file_names : std::vector<std::string>()) {
-      const std::string file = JoinPath(game_folder, folder.relative) + "\\" + name;
-      if (!detail::TemporaryFits(file)) return Refuse(HoldOutcome::PathTooLong, file);
-    }
+    const std::string path = JoinPath(game_folder, folder.relative);
+    int fd = -1;
+    const HoldOutcome checked = CheckFolder(path, root + Native(folder.relative), fd);
+    if (checked != HoldOutcome::Ok)
+      return Refuse(checked, FirstLinkOnTheWay(game_folder, folder.relative, root));
+    if (fd < 0) continue;
+    held_.emplace_back(path + "\\", fd);
+    for (const std::string& name : folder.file_names)
+      if (!detail::TemporaryFits(path + "\\" + name))
+        return Refuse(HoldOutcome::PathTooLong, path + "\\" + name);
   }
 }
 

@@ -67,11 +67,11 @@ HoldOutcome CheckFolder(const std::string& path, const std::wstring& expected, H
   handle = OpenFolderAsItself(path);
   if (handle == INVALID_HANDLE_VALUE)
     return GetLastError() == kUntrustedMountPoint ? HoldOutcome::UntrustedLink : HoldOutcome::Ok;
-  BY_HANDLE_FILE_INFORMATION info;
+  FILE_BASIC_INFO info;
   HoldOutcome outcome = HoldOutcome::Ok;
-  const bool folder = GetFileInformationByHandle(handle, &info) &&
-                      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  if (folder && ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
+  const bool folder = GetFileInformationByHandleEx(handle, FileBasicInfo, &info, sizeof info) &&
+                      (info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (folder && ((info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
                  !SamePath(FinalPath(handle), expected)))
     outcome = HoldOutcome::Link;
   if (!folder || outcome != HoldOutcome::Ok) {
@@ -79,6 +79,20 @@ HoldOutcome CheckFolder(const std::string& path, const std::wstring& expected, H
     handle = INVALID_HANDLE_VALUE;
   }
   return outcome;
+}
+
+// The folder a refusal names: the first on the way down to relative that is a
+// link or that Windows refused, looked for only once one is known to be there.
+std::string FirstLinkOnTheWay(const std::string& game_folder, const std::string& relative,
+                              const std::wstring& root) {
+  for (const std::string& step : detail::FolderSteps(relative)) {
+    HANDLE handle;
+    const bool sound = CheckFolder(JoinPath(game_folder, step), root + FileApiName(step), handle) ==
+                       HoldOutcome::Ok;
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    if (!sound) return JoinPath(game_folder, step);
+  }
+  return JoinPath(game_folder, relative);
 }
 
 }  // namespace
@@ -100,23 +114,16 @@ void FolderHold::Take(const std::string& game_folder, const std::vector<FolderTo
   if (root.back() == L'\\') root.pop_back();
 
   for (const FolderToWrite& folder : folders) {
-    bool reached = true;
-    for (const std::string& step : detail::FolderSteps(folder.relative)) {
-      const std::string path = JoinPath(game_folder, step);
-      if (Holds(path + "\\")) continue;
-      HANDLE handle;
-      const HoldOutcome checked = CheckFolder(path, root + FileApiName(step), handle);
-      if (checked != HoldOutcome::Ok) return Refuse(checked, path);
-      if (handle == INVALID_HANDLE_VALUE) {
-        reached = false;  // and nothing below it either
-        break;
-      }
-      held_.emplace_back(path + "\\", reinterpret_cast<std::intptr_t>(handle));
-    }
-    for (const std::string& name : reached ? folder.file_names : std::vector<std::string>()) {
-      const std::string file = JoinPath(game_folder, folder.relative) + "\\" + name;
-      if (!detail::TemporaryFits(file)) return Refuse(HoldOutcome::PathTooLong, file);
-    }
+    const std::string path = JoinPath(game_folder, folder.relative);
+    HANDLE handle;
+    const HoldOutcome checked = CheckFolder(path, root + FileApiName(folder.relative), handle);
+    if (checked != HoldOutcome::Ok)
+      return Refuse(checked, FirstLinkOnTheWay(game_folder, folder.relative, root));
+    if (handle == INVALID_HANDLE_VALUE) continue;
+    held_.emplace_back(path + "\\", reinterpret_cast<std::intptr_t>(handle));
+    for (const std::string& name : folder.file_names)
+      if (!detail::TemporaryFits(path + "\\" + name))
+        return Refuse(HoldOutcome::PathTooLong, path + "\\" + name);
   }
 }
 
