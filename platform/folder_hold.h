@@ -52,12 +52,7 @@ class FolderHold {
   bool Holds(const std::string& folder) const;
 
  private:
-  // Each file layer's own: check and hold the folders; remove the leftovers of
-  // the named files from those held; close the handles.
   void Take(const std::string& game_folder, const std::vector<FolderToWrite>& folders);
-  void RemoveLeftovers(const std::string& game_folder,
-                       const std::vector<FolderToWrite>& folders) const;
-  void Release();
   void Refuse(HoldOutcome outcome, const std::string& what);
 
   // Each held folder's path with a trailing backslash, and the system's handle on it.
