@@ -1,11 +1,15 @@
-// Telling a plain file of ours from a link, and deleting only such a file.
+// The files Setup makes and replaces: telling a file of ours from a link, and
+// making, moving and deleting only such files.
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/paths.h"
 #include "platform/file_win32.h"
+#include "platform/temporary_name.h"
 
 namespace platform::detail {
 
@@ -84,6 +88,59 @@ bool IdentifyFolderOf(const std::string& path, FolderIdentity& identity) {
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return folder.IsOpen() && IdentifyFolder(folder.Get(), identity);
+}
+
+HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, int attempts,
+                             int& attempt) {
+  for (attempt = 0; attempt < attempts; ++attempt) {
+    HANDLE file = CreateFileA(TemporaryPath(target, GetCurrentProcessId(), attempt).c_str(),
+                              GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                              attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+namespace {
+
+bool RenameTo(HANDLE file, const std::wstring& destination) {
+  std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + destination.size() * sizeof(wchar_t));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  rename->ReplaceIfExists = TRUE;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = static_cast<DWORD>(destination.size() * sizeof(wchar_t));
+  std::memcpy(rename->FileName, destination.data(), rename->FileNameLength);
+  return SetFileInformationByHandle(file, FileRenameInfo, rename,
+                                    static_cast<DWORD>(buffer.size())) != 0;
+}
+
+// Takes the read-only mark off a plain file of one name at path; false when
+// there is none to take off.
+bool TakeReadOnlyMarkOff(const std::string& path) {
+  ScopedFile old(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  return old.IsOpen() && GetFileInformationByHandle(old.Get(), &info) && IsPlainFile(info) &&
+         (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+         ClearReadOnly(old.Get(), info.dwFileAttributes);
+}
+
+}  // namespace
+
+bool MoveOver(HANDLE file, const std::string& destination) {
+  const std::wstring name = FileApiName(destination);
+  if (RenameTo(file, name)) return true;
+  const DWORD error = GetLastError();
+  if (error == ERROR_ACCESS_DENIED && TakeReadOnlyMarkOff(destination) && RenameTo(file, name))
+    return true;
+  SetLastError(error);
+  return false;
+}
+
+void Discard(HANDLE file) {
+  FILE_DISPOSITION_INFO deletion = {TRUE};
+  SetFileInformationByHandle(file, FileDispositionInfo, &deletion, sizeof deletion);
 }
 
 RemoveOutcome RemoveOwnFile(const std::string& path) {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "base/paths.h"
 #include "platform/file_system.h"
@@ -18,47 +19,40 @@ namespace {
 // A 32-bit process cannot hold a list file anywhere near this size anyway.
 constexpr DWORD kLargestReadableFile = 512u * 1024u * 1024u;
 
+constexpr DWORD kCopyChunk = 256 * 1024;
+
 CopyOutcome CopyOutcomeOfError(DWORD error) {
   return error == ERROR_FILE_NOT_FOUND ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
 }
 
-// The temporary over the destination in one rename. Windows refuses to rename
-// over a read-only file: the mark comes off an old map that is a plain file of
-// one name (never through a link, never off a file that has other names too).
-bool MoveOver(const std::string& temporary, const std::string& destination) {
-  if (MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-  if (GetLastError() != ERROR_ACCESS_DENIED) return false;
-  ScopedFile old(CreateFileA(destination.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!old.IsOpen() || !GetFileInformationByHandle(old.Get(), &info) ||
-      !detail::IsPlainFile(info) || (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0 ||
-      !detail::ClearReadOnly(old.Get(), info.dwFileAttributes))
-    return false;
-  old.Close();
-  return MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+// Copies the rest of in into out; false on any failed or short read or write.
+bool CopyBytes(HANDLE in, HANDLE out) {
+  // Made once: clearing a fresh buffer for each of an install's copies costs
+  // more than the copies themselves gain from it.
+  static std::vector<char> chunk(kCopyChunk);
+  for (;;) {
+    DWORD read = 0, written = 0;
+    if (!ReadFile(in, chunk.data(), kCopyChunk, &read, nullptr)) return false;
+    if (read == 0) return true;
+    if (!WriteFile(out, chunk.data(), read, &written, nullptr) || written != read) return false;
+  }
 }
 
-// copy_to(temporary) copies the source into a new file of that name, failing
-// where the name is taken (so nothing planted under it is ever written to).
-template <typename CopyTo>
-CopyOutcome CopyThroughTemporary(const std::string& destination, CopyTo copy_to) {
+// The opened source copied into a fresh temporary beside the destination, which
+// is then renamed over it through its own handle: the destination holds the
+// old bytes or all the new ones, and what the rename moves is the very file
+// written. A failed copy deletes the temporary through that handle.
+CopyOutcome CopyOver(HANDLE source, const std::string& destination) {
+  if (source == INVALID_HANDLE_VALUE) return CopyOutcomeOfError(GetLastError());
+  ScopedFile in(source);
   if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
-  for (int attempt = 0; attempt < detail::kTemporaryAttempts; ++attempt) {
-    const std::string temporary =
-        detail::TemporaryPath(destination, GetCurrentProcessId(), attempt);
-    if (copy_to(temporary)) {
-      if (MoveOver(temporary, destination)) return CopyOutcome::Ok;
-      detail::RemoveOwnFile(temporary);
-      return CopyOutcome::Failed;
-    }
-    const DWORD error = GetLastError();
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-      detail::RemoveOwnFile(temporary);  // what a copy cut short left
-      return CopyOutcomeOfError(error);
-    }
-  }
+  int attempt = 0;
+  ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
+                                               detail::kTemporaryAttempts, attempt));
+  if (!out.IsOpen()) return CopyOutcome::Failed;
+  if (CopyBytes(in.Get(), out.Get()) && detail::MoveOver(out.Get(), destination))
+    return CopyOutcome::Ok;
+  detail::Discard(out.Get());
   return CopyOutcome::Failed;
 }
 
@@ -166,9 +160,9 @@ Readability CheckReadableNamedInWindows1252(const std::string& folder,
 }
 
 CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
-  return CopyThroughTemporary(destination, [&](const std::string& temporary) {
-    return CopyFileA(source.c_str(), temporary.c_str(), TRUE) != 0;
-  });
+  return CopyOver(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr),
+                  destination);
 }
 
 CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
@@ -177,10 +171,10 @@ CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::str
   if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
     return CopyOutcome::Failed;
   if (FileApiName(file_name) == western_name) return CopyOutcome::SourceMissing;
-  const std::wstring source = FileApiName(folder) + western_name;
-  return CopyThroughTemporary(destination, [&](const std::string& temporary) {
-    return CopyFileW(source.c_str(), FileApiName(temporary).c_str(), TRUE) != 0;
-  });
+  return CopyOver(
+      CreateFileW((FileApiName(folder) + western_name).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr),
+      destination);
 }
 
 RemoveOutcome RemoveFile(const std::string& path) { return detail::RemoveOwnFile(path); }

@@ -1,7 +1,8 @@
 #pragma once
 // What the Windows file layer's parts share: an owner of a file handle, the
-// name the ...A file functions make of 8-bit bytes, and telling a plain file of
-// ours from a link by what the system knows of it.
+// name the ...A file functions make of 8-bit bytes, telling a plain file of
+// ours from a link by what the system knows of it, and making, moving and
+// deleting Setup's own files.
 
 #include <windows.h>
 
@@ -79,5 +80,22 @@ RemoveOutcome RemoveFileNamed(const FolderIdentity& folder, const std::string& f
 // Removes a file of ours at path (whoever reads it, whatever names it has), its
 // folder identified first.
 RemoveOutcome RemoveOwnFile(const std::string& path);
+
+// A fresh file beside target under the first free one of attempts temporary
+// names, open for writing and deleting, with the given attributes; attempt is
+// the one taken. Creating only a new name, it never opens what another program
+// put under a temporary's name, a link included.
+HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, int attempts,
+                             int& attempt);
+
+// Renames the file open as file (with DELETE access) over destination, in one
+// step: the very file written, whatever happened to its name meanwhile.
+// Windows refuses to rename over a read-only file: the mark comes off a plain
+// file of one name there (never through a link, never off a file that has
+// other names too).
+bool MoveOver(HANDLE file, const std::string& destination);
+
+// Deletes the file open as file (with DELETE access) when it is closed.
+void Discard(HANDLE file);
 
 }  // namespace platform::detail

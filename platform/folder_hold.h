@@ -26,16 +26,18 @@ enum class HoldOutcome {
   PathTooLong,    // a file's temporary would not fit the system's path limit
 };
 
-// Checks every existing folder from the game folder down to each folder to
-// write, parents first, and holds those it checked until this object goes: each
-// opened as itself, never what a link there leads to; its final path must be the
-// game folder's final path (the game folder itself may be reached through
-// links) followed by its relative path; held without letting anyone delete,
-// rename or replace it. A folder that does not exist is passed over, and so is
-// everything below it. When all is well, temporaries of the named files that
+// Checks every existing folder to write and holds it until this object goes:
+// opened as itself, never what a link there leads to; its final path must be
+// the game folder's final path (the game folder itself may be reached through
+// links) followed by its relative path, so no folder on the way is a link
+// either; held without letting anyone delete, rename or replace it. A refusal
+// names the first folder on the way that is a link. A folder that does not
+// exist is passed over. When all is well, temporaries of the named files that
 // cut-off runs left in the folders are removed, as Setup's own files only: plain
-// files of one name directly in the folder, never a link or what it leads to.
-// While a hold lives, the file layer writes only into the folders it holds.
+// files of one name directly in the folder, never a link or what it leads to,
+// and only while the file they belong to exists (after a replace that failed
+// halfway they may be its only copy). While a hold lives, the file layer writes
+// only into the folders it holds.
 class FolderHold {
  public:
   FolderHold(const std::string& game_folder, const std::vector<FolderToWrite>& folders);
@@ -50,12 +52,7 @@ class FolderHold {
   bool Holds(const std::string& folder) const;
 
  private:
-  // Each file layer's own: check and hold the folders; remove the leftovers of
-  // the named files from those held; close the handles.
   void Take(const std::string& game_folder, const std::vector<FolderToWrite>& folders);
-  void RemoveLeftovers(const std::string& game_folder,
-                       const std::vector<FolderToWrite>& folders) const;
-  void Release();
   void Refuse(HoldOutcome outcome, const std::string& what);
 
   // Each held folder's path with a trailing backslash, and the system's handle on it.

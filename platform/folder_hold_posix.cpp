@@ -13,15 +13,10 @@
 
 #include "base/paths.h"
 #include "platform/file_posix.h"
-#include "platform/folder_hold.h"
 #include "platform/folder_steps.h"
 #include "platform/temporary_name.h"
 
-namespace platform {
-
-using detail::Native;
-using detail::ScopedDescriptor;
-
+namespace platform::detail {
 namespace {
 
 std::string RealPath(const std::string& native) {
@@ -31,32 +26,49 @@ std::string RealPath(const std::string& native) {
   return path;
 }
 
-// Opens path as itself and checks that it is the folder whose real path is
-// expected. Ok with a descriptor: held; Ok with none: nothing there to write into.
-HoldOutcome CheckFolder(const std::string& path, const std::string& expected, int& fd) {
-  fd = ::open(Native(path).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}  // namespace
+
+bool TemporaryFits(const std::string& target) {
+  return FileNameOf(
+             TemporaryPath(target, static_cast<unsigned long>(::getpid()), kTemporaryAttempts - 1))
+             .size() <= NAME_MAX;
+}
+
+GameFolderRoot::GameFolderRoot(const std::string& game_folder)
+    : game_folder_(game_folder), root_(RealPath(Native(JoinPath(game_folder, "\\")))) {
+  found_ = !root_.empty();
+  if (found_ && root_.back() == '/') root_.pop_back();  // "/" itself becomes empty
+}
+
+HoldOutcome GameFolderRoot::Check(const std::string& relative, std::intptr_t& folder) const {
+  folder = kNoFolder;
+  const std::string path = Native(JoinPath(game_folder_, relative));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   struct stat status {};
   if (fd < 0)
-    return ::lstat(Native(path).c_str(), &status) == 0 && S_ISLNK(status.st_mode)
-               ? HoldOutcome::Link
-               : HoldOutcome::Ok;
-  if (RealPath(Native(path)) == expected) return HoldOutcome::Ok;
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) ? HoldOutcome::Link
+                                                                          : HoldOutcome::Ok;
+  if (RealPath(path) == root_ + Native(relative)) {
+    folder = fd;
+    return HoldOutcome::Ok;
+  }
   ::close(fd);
-  fd = -1;
   return HoldOutcome::Link;
 }
 
-// A leftover is removed only while the file it belongs to exists: after a
-// replace that failed halfway it may be the list's only copy. It is checked
-// through the descriptor that is then locked (a temporary in use carries its
-// writer's lock) and still named so when unlinked.
-void RemoveStaleTemporaries(int directory, const std::vector<std::string>& file_names) {
+void CloseFolder(std::intptr_t folder) { ::close(static_cast<int>(folder)); }
+
+// Checked through the descriptor that is then locked (a temporary in use
+// carries its writer's lock) and still named so when unlinked.
+void RemoveStaleTemporaries(std::intptr_t folder, const std::string&,
+                            const std::vector<std::string>& file_names) {
+  const int directory = static_cast<int>(folder);
   struct stat folder_status {};
   if (::fstat(directory, &folder_status) != 0) return;
   DIR* listing = ::fdopendir(::dup(directory));
   if (listing == nullptr) return;
   while (const dirent* entry = ::readdir(listing)) {
-    if (!detail::IsTemporaryOfAny(file_names, entry->d_name)) continue;
+    if (!IsTemporaryOfAny(file_names, entry->d_name)) continue;
     const std::string name = entry->d_name;
     struct stat owner {};
     if (::fstatat(directory, name.substr(0, name.rfind(".~zs")).c_str(), &owner, 0) != 0) continue;
@@ -74,52 +86,4 @@ void RemoveStaleTemporaries(int directory, const std::vector<std::string>& file_
   ::closedir(listing);
 }
 
-}  // namespace
-
-bool detail::TemporaryFits(const std::string& target) {
-  return FileNameOf(
-             TemporaryPath(target, static_cast<unsigned long>(::getpid()), kTemporaryAttempts - 1))
-             .size() <= NAME_MAX;
-}
-
-void FolderHold::Take(const std::string& game_folder, const std::vector<FolderToWrite>& folders) {
-  // The game folder may be reached through links; its real path is where they lead.
-  std::string root = RealPath(Native(JoinPath(game_folder, "\\")));
-  if (root.empty()) return;  // nothing held, so nothing is written
-  if (root.back() == '/') root.pop_back();
-  for (const FolderToWrite& folder : folders) {
-    bool reached = true;
-    for (const std::string& step : detail::FolderSteps(folder.relative)) {
-      const std::string path = JoinPath(game_folder, step);
-      if (Holds(path + "\\")) continue;
-      int fd = -1;
-      const HoldOutcome checked = CheckFolder(path, root + Native(step), fd);
-      if (checked != HoldOutcome::Ok) return Refuse(checked, path);
-      if (fd < 0) {
-        reached = false;  // and nothing below it either
-        break;
-      }
-      held_.emplace_back(path + "\\", fd);
-    }
-    for (const std::string& name : reached ? folder.file_names : std::vector<std::string>()) {
-      const std::string file = JoinPath(game_folder, folder.relative) + "\\" + name;
-      if (!detail::TemporaryFits(file)) return Refuse(HoldOutcome::PathTooLong, file);
-    }
-  }
-}
-
-void FolderHold::RemoveLeftovers(const std::string& game_folder,
-                                 const std::vector<FolderToWrite>& folders) const {
-  for (const FolderToWrite& folder : folders) {
-    const std::string path = JoinPath(game_folder, folder.relative) + "\\";
-    for (const auto& held : held_)
-      if (held.first == path)
-        RemoveStaleTemporaries(static_cast<int>(held.second), folder.file_names);
-  }
-}
-
-void FolderHold::Release() {
-  for (const auto& held : held_) ::close(static_cast<int>(held.second));
-}
-
-}  // namespace platform
+}  // namespace platform::detail

@@ -60,22 +60,16 @@ HANDLE OpenListWaiting(const std::string& path, bool& existed) {
 constexpr DWORD kCarriedAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// A fresh file beside the target for the new content, with the given attributes;
-// empty handle if none can be made. Creating only a new name, it never opens
-// what another program put under a temporary's name, a link included. The last
-// attempt's name is left for the replace's backup of the old list.
+// A fresh file beside the target for the new content (see
+// detail::CreateTemporaryBeside), with the list's carried attributes. The last
+// temporary name is left for the replace's backup of the old list.
 HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, int& attempt) {
   if (detail::TakeTemporaryRefusal()) {
     SetLastError(ERROR_ACCESS_DENIED);
     return INVALID_HANDLE_VALUE;
   }
-  for (attempt = 0; attempt < detail::kTemporaryAttempts - 1; ++attempt) {
-    HANDLE file = CreateFileA(detail::TemporaryPath(target, GetCurrentProcessId(), attempt).c_str(),
-                              GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
-  }
-  return INVALID_HANDLE_VALUE;
+  return detail::CreateTemporaryBeside(target, attributes & kCarriedAttributes,
+                                       detail::kTemporaryAttempts - 1, attempt);
 }
 
 // Writes all of bytes at the file's position; false when fewer were written.
@@ -122,13 +116,30 @@ enum class Put {
   Failed,    // both under their own names
 };
 
-// Puts the flushed and closed temporary in the list's place. ReplaceFileA keeps
-// the list's identity (what it keeps: see README.md) and is given a backup name
-// so that after a failure halfway the old list is where we can find it.
-Put PutInPlaceOf(const std::string& path, const std::string& temporary, const std::string& backup,
+// The temporary: its path, and its handle until the system's replace, which
+// opens it with no sharing, needs it closed.
+struct Temporary {
+  std::string path;
+  ScopedFile file;
+  // Deleted through its handle while it has one, else through a checked one.
+  void Remove() {
+    if (file.IsOpen()) {
+      detail::Discard(file.Get());
+      file.Close();
+    } else {
+      detail::RemoveOwnFile(path);
+    }
+  }
+};
+
+// Puts the flushed temporary in the list's place. ReplaceFileA keeps the
+// list's identity (what it keeps: see README.md) and is given a backup name so
+// that after a failure halfway the old list is where we can find it.
+Put PutInPlaceOf(const std::string& path, Temporary& temporary, const std::string& backup,
                  DWORD attributes) {
   if (UsesSystemReplace()) {
-    if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
+    temporary.file.Close();
+    if (ReplaceFileA(path.c_str(), temporary.path.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
       detail::RemoveOwnFile(backup);
       return Put::Replaced;
     }
@@ -144,15 +155,13 @@ Put PutInPlaceOf(const std::string& path, const std::string& temporary, const st
   // Windows refuses to rename over a read-only file; Wine, run as root, does
   // not, and the list would lose its mark.
   if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Put::Refused;
-  if (MoveFileExA(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return Put::Replaced;
+  if (detail::MoveOver(temporary.file.Get(), path)) return Put::Replaced;
   // Wine refuses to rename over a file that another program has open at all.
   const DWORD error = GetLastError();
   return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ? Put::Held : Put::Failed;
 }
 
-WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& temporary,
+WriteOutcome ReplaceWithTemporary(const std::string& path, Temporary& temporary,
                                   const std::string& backup, DWORD attributes,
                                   const std::string& bytes) {
   Put put = Put::Failed;
@@ -167,7 +176,7 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& te
   if (put == Put::NameFree) {
     // The temporary has taken on the old list's attributes and streams: moved
     // into the free name, it is the list. Else the old list goes back.
-    if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    if (MoveFileExA(temporary.path.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
       detail::RemoveOwnFile(backup);
       return WriteOutcome::Ok;
     }
@@ -175,7 +184,7 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& te
     // while the list is missing.
     if (!MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) return outcome;
   }
-  detail::RemoveOwnFile(temporary);
+  temporary.Remove();
   return outcome;
 }
 
@@ -184,18 +193,16 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, const std::string& te
 // the list itself.
 WriteOutcome SaveOverExisting(const std::string& path, const std::string& bytes, DWORD attributes) {
   int attempt = 0;
-  ScopedFile temporary(CreateTemporaryBeside(path, attributes & kCarriedAttributes, attempt));
-  if (!temporary.IsOpen())
+  Temporary temporary{std::string(), ScopedFile(CreateTemporaryBeside(path, attributes, attempt))};
+  if (!temporary.file.IsOpen())
     return GetLastError() == ERROR_ACCESS_DENIED ? WriteInPlace(path, bytes)
                                                  : WriteOutcome::CannotCreate;
-  const std::string temporary_path = detail::TemporaryPath(path, GetCurrentProcessId(), attempt);
-  if (!Store(temporary.Get(), bytes) || !FlushFileBuffers(temporary.Get())) {
-    temporary.Close();
-    detail::RemoveOwnFile(temporary_path);
+  temporary.path = detail::TemporaryPath(path, GetCurrentProcessId(), attempt);
+  if (!Store(temporary.file.Get(), bytes) || !FlushFileBuffers(temporary.file.Get())) {
+    temporary.Remove();
     return WriteOutcome::ShortWrite;
   }
-  temporary.Close();  // ReplaceFileA opens it with no sharing
-  return ReplaceWithTemporary(path, temporary_path,
+  return ReplaceWithTemporary(path, temporary,
                               detail::TemporaryPath(path, GetCurrentProcessId(), attempt + 1),
                               attributes, bytes);
 }
@@ -210,11 +217,11 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
   bool existed = false;
   ScopedFile probe(OpenListWaiting(path, existed));
   if (!probe.IsOpen()) return WriteOutcome::CannotCreate;
-  BY_HANDLE_FILE_INFORMATION info;
-  const bool known = GetFileInformationByHandle(probe.Get(), &info) != 0;
   probe.Close();
-  const WriteOutcome outcome =
-      known ? SaveOverExisting(path, bytes, info.dwFileAttributes) : WriteOutcome::CannotCreate;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const WriteOutcome outcome = attributes != INVALID_FILE_ATTRIBUTES
+                                   ? SaveOverExisting(path, bytes, attributes)
+                                   : WriteOutcome::CannotCreate;
   if (outcome != WriteOutcome::Ok && !existed) detail::RemoveOwnFile(path);
   return outcome;
 }
