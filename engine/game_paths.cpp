@@ -2,31 +2,66 @@
 
 #include "base/paths.h"
 #include "engine/game_folder.h"
-#include "pack/map_catalogue.h"
 
 namespace engine {
+namespace {
+
+const char kSingleMissionList[] = "Missions\\SingleMiss.txt";
+const char kMissionList[] = "Missions\\missions.txt";
+const char kBattleNameList[] = "Missions\\Text\\Skirbatlnames.txt";
+
+// A map's file under the data folder: pictures apart, in lower-case "skirmish".
+std::string MapUnderData(const std::string& file_name) {
+  const std::string& picture = pack::PreviewExt;
+  const bool is_picture =
+      file_name.size() >= picture.size() &&
+      file_name.compare(file_name.size() - picture.size(), picture.size(), picture) == 0;
+  return (is_picture ? "Interf3\\maps\\skirmish\\" : "Missions\\Skirmish\\") + file_name;
+}
+
+}  // namespace
 
 GamePaths::GamePaths(const std::string& game_folder)
     : game_folder_(game_folder), layout_(LayoutPrefix(game_folder)) {}
 
 std::string GamePaths::UnderData(const std::string& under_data) const {
-  return JoinPath(game_folder_, layout_ + "\\Data\\" + under_data);
+  return layout_ + "\\Data\\" + under_data;
 }
 
-std::string GamePaths::SingleMissionList() const { return UnderData("Missions\\SingleMiss.txt"); }
+std::string GamePaths::SingleMissionList() const {
+  return JoinPath(game_folder_, UnderData(kSingleMissionList));
+}
 
-std::string GamePaths::MissionList() const { return UnderData("Missions\\missions.txt"); }
+std::string GamePaths::MissionList() const {
+  return JoinPath(game_folder_, UnderData(kMissionList));
+}
 
 std::string GamePaths::BattleNameList() const {
-  return UnderData("Missions\\Text\\Skirbatlnames.txt");
+  return JoinPath(game_folder_, UnderData(kBattleNameList));
 }
 
 std::string GamePaths::MapDestination(const std::string& file_name) const {
-  const std::string& picture = pack::PreviewExt;
-  const bool is_picture =
-      file_name.size() >= picture.size() &&
-      file_name.compare(file_name.size() - picture.size(), picture.size(), picture) == 0;
-  return UnderData((is_picture ? "Interf3\\maps\\skirmish\\" : "Missions\\Skirmish\\") + file_name);
+  return JoinPath(game_folder_, UnderData(MapUnderData(file_name)));
+}
+
+std::vector<platform::FolderToWrite> GamePaths::FoldersToWrite(
+    const pack::MapCatalogue& catalogue) const {
+  std::vector<std::string> files = {UnderData(kSingleMissionList), UnderData(kMissionList),
+                                    UnderData(kBattleNameList)};
+  for (const std::string& entry : catalogue.MapNames)
+    for (const std::string* extension : {&pack::MapExt, &pack::TextExt, &pack::PreviewExt})
+      files.push_back(UnderData(MapUnderData(pack::BaseName(entry) + *extension)));
+
+  std::vector<platform::FolderToWrite> folders;
+  for (const std::string& file : files) {
+    std::string folder = FolderOf(file);
+    folder.pop_back();  // its separator
+    auto held = folders.begin();
+    while (held != folders.end() && held->relative != folder) ++held;
+    if (held == folders.end()) held = folders.insert(folders.end(), {folder, {}});
+    held->file_names.push_back(FileNameOf(file));
+  }
+  return folders;
 }
 
 }  // namespace engine

@@ -4,6 +4,10 @@
 // prefix and a path under "\Data\", joined as they are.
 
 #include <string>
+#include <vector>
+
+#include "pack/map_catalogue.h"
+#include "platform/folder_hold.h"
 
 namespace engine {
 
@@ -18,10 +22,13 @@ class GamePaths {
   // Where a map's file goes: its picture (PreviewExt) under "Interf3\maps\skirmish",
   // its map and description file under "Missions\Skirmish".
   std::string MapDestination(const std::string& file_name) const;
-  // "\Run" or empty.
-  const std::string& Layout() const { return layout_; }
+
+  // The folders all of these lie in, relative to the game folder, each with
+  // the names of the files written there: what an install or a removal holds.
+  std::vector<platform::FolderToWrite> FoldersToWrite(const pack::MapCatalogue& catalogue) const;
 
  private:
+  // Relative to the game folder.
   std::string UnderData(const std::string& under_data) const;
   std::string game_folder_;
   std::string layout_;

@@ -1,10 +1,11 @@
 #pragma once
-// The game's folders that one install writes into, checked and held for as long
-// as it runs (platform/folder_hold.h): a link below the game folder would turn
-// the elevated install's writes onto files anywhere.
+// The game's folders that one install or removal writes into, checked and held
+// for as long as it runs (platform/folder_hold.h): a link below the game folder
+// would turn the elevated install's writes onto files anywhere.
 
 #include <string>
 
+#include "engine/game_paths.h"
 #include "pack/map_catalogue.h"
 #include "platform/folder_hold.h"
 
@@ -12,9 +13,10 @@ namespace engine {
 
 class InstallFolders {
  public:
-  // Before the first write: fails with kFolderIsALink or kFolderBehindUntrustedLink
-  // naming the folder, or with kPathTooLong naming a file, and nothing is written.
-  InstallFolders(const std::string& game_folder, const std::string& layout,
+  // Before the first write: fails (FolderRefused) with kFolderIsALink or
+  // kFolderBehindUntrustedLink naming the folder, or with kPathTooLong naming a
+  // file, and nothing is written.
+  InstallFolders(const std::string& game_folder, const GamePaths& paths,
                  const pack::MapCatalogue& catalogue);
 
  private:

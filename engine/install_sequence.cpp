@@ -27,7 +27,7 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
   log.Write(FillIn(messages::kLogMapsFolder, MapSourcePath(pack_folder, "")));
   CheckPackIsComplete(pack_folder, catalogue);
   const GamePaths paths(game);
-  const InstallFolders folders(game, paths.Layout(), catalogue);
+  const InstallFolders folders(game, paths, catalogue);
 
   UpdateSingleMissionList(paths.SingleMissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.SingleMissionList()));

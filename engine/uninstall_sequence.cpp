@@ -19,7 +19,7 @@ RemovalOutcome RunUninstall(const std::string& game_folder, const pack::MapCatal
     return RemovalOutcome::NotTheGame;
   }
   const GamePaths paths(game_folder);
-  const InstallFolders folders(game_folder, paths.Layout(), catalogue);
+  const InstallFolders folders(game_folder, paths, catalogue);
   const auto take_out = [&](bool (*remove)(const std::string&, const pack::MapCatalogue&),
                             const std::string& list) {
     log.Write(
