@@ -25,7 +25,7 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
   }
   const std::string pack_folder = PackFolder(platform::CurrentDirectory());
   log.Write(FillIn(messages::kLogMapsFolder, MapSourcePath(pack_folder, "")));
-  CheckPackIsComplete(pack_folder, catalogue);
+  PackSources sources(pack_folder, catalogue);
   const GamePaths paths(game);
   const InstallFolders folders(game, paths, catalogue);
 
@@ -36,7 +36,7 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
 
   const auto copy = [&](const std::string& file_name) {
     const std::string destination = paths.MapDestination(file_name);
-    const bool copied = CopyMapFile(pack_folder, file_name, destination);
+    const bool copied = CopyMapFile(sources.Take(file_name), destination);
     log.Write(FillIn(copied ? messages::kLogCopied : messages::kLogNotCopied,
                      {MapSourcePath(pack_folder, file_name), destination}));
     return destination;

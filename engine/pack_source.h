@@ -1,10 +1,12 @@
 #pragma once
-// Where the pack's maps are read from, and whether every one of them can be,
-// checked before the install writes anything.
+// Where the pack's maps are read from, and all of them opened for reading
+// before the install writes anything, so that what was checked is what is copied.
 
+#include <map>
 #include <string>
 
 #include "pack/map_catalogue.h"
+#include "platform/file_system.h"
 
 namespace engine {
 
@@ -13,11 +15,21 @@ namespace engine {
 // or from a prompt elsewhere), else the current directory.
 std::string PackFolder(const std::string& current_directory);
 
-// Fails unless each catalogue map's three files open for reading in the maps
-// source folder under pack_folder, named as the copy finds them. The message
-// names that folder and the first file that cannot be read, and says how to
-// get the pack beside Setup.exe; where the program runs from the temporary
-// folder, it says that it was started from inside an archive.
-void CheckPackIsComplete(const std::string& pack_folder, const pack::MapCatalogue& catalogue);
+// Each catalogue map's three files in the maps source folder under
+// pack_folder, opened as their copies read them and held until copied.
+class PackSources {
+ public:
+  // Fails (PackIncomplete) unless every file opens. The message names the maps
+  // folder and the first file that cannot be read, and says how to get the
+  // pack beside Setup.exe; where the program runs from the temporary folder, it
+  // says that it was started from inside an archive.
+  PackSources(const std::string& pack_folder, const pack::MapCatalogue& catalogue);
+
+  // The opened file of that name (base name and extension), handed over once.
+  platform::SourceFile Take(const std::string& file_name);
+
+ private:
+  std::map<std::string, platform::SourceFile> sources_;
+};
 
 }  // namespace engine

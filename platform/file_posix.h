@@ -25,6 +25,12 @@ class ScopedDescriptor {
 
   bool IsOpen() const { return fd_ >= 0; }
   int Get() const { return fd_; }
+  // Gives the descriptor up to the caller, who closes it.
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   bool Close() {
     const bool ok = fd_ < 0 || ::close(fd_) == 0;
     fd_ = -1;

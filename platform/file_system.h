@@ -30,36 +30,60 @@ bool ProgramRunsFromTemporaryFolder();
 
 enum class Readability { Readable, Missing, Unreadable };
 
-// Whether the file opens for reading, as a copy opens its source. Missing: no
-// file of that name; Unreadable: it exists but does not open (held by another
-// program with no sharing, no right to read it, a folder).
-Readability CheckReadable(const std::string& path);
+// A file opened for reading as a copy's source, others free to read it
+// meanwhile but not to change it, until it is copied or dropped.
+class SourceFile {
+ public:
+  static constexpr std::intptr_t kNoHandle = -1;
+  // handle: the system's (a descriptor on POSIX), or kNoHandle when it did not open.
+  SourceFile(std::intptr_t handle, Readability readability)
+      : handle_(handle), readability_(readability) {}
+  SourceFile(SourceFile&& other) noexcept
+      : handle_(other.handle_), readability_(other.readability_) {
+    other.handle_ = kNoHandle;
+  }
+  ~SourceFile();  // each file layer closes its own kind of handle
+  SourceFile(const SourceFile&) = delete;
+  SourceFile& operator=(const SourceFile&) = delete;
+  SourceFile& operator=(SourceFile&&) = delete;
 
-// The same for folder + file_name with file_name's bytes read as Windows-1252,
-// as CopyFileNamedInWindows1252 names its source; Missing when both readings
-// name the same file.
-Readability CheckReadableNamedInWindows1252(const std::string& folder,
-                                            const std::string& file_name);
+  // Readable: it opened. Missing: no file of that name. Unreadable: it exists
+  // but does not open (held by another program with no sharing, no right to
+  // read it, a folder).
+  Readability State() const { return readability_; }
+  // Hands the system's handle over to the caller, who closes it.
+  std::intptr_t Release() {
+    const std::intptr_t handle = handle_;
+    handle_ = kNoHandle;
+    return handle;
+  }
+
+ private:
+  std::intptr_t handle_;
+  Readability readability_;
+};
+
+// Opens path as a copy's source.
+SourceFile OpenSource(const std::string& path);
+
+// Opens folder + file_name with file_name's bytes read as Windows-1252 instead of
+// in the system's code page; folder is named exactly as the ...A file functions
+// name it, in any code page. Missing when both readings name the same file (no
+// other name to look for) or file_name is not Windows-1252 text.
+// POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
+SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name);
 
 enum class CopyOutcome { Ok, SourceMissing, Failed };
 
-// Copies a file over the destination in one step: into a fresh temporary beside
-// it (never through a name planted there), then renamed over it, so the
-// destination holds its old bytes or the new ones, never a part, and whatever
-// another name of the old file (a link) leads to keeps its own. A read-only or
-// hidden destination is replaced too; a failed copy leaves it as it was. Never
-// creates a folder. SourceMissing: no source file of that name; Failed: any
-// other failure, a destination outside the held folders (folder_hold.h) included.
-CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination);
-
-// The same copy from folder + file_name, with file_name's bytes read as Windows-1252
-// instead of in the system's code page; folder and destination are named exactly
-// as the ...A file functions name them, in any code page. SourceMissing when both
-// readings name the same file (no other name to look for); Failed when
-// file_name is not Windows-1252 text.
-// POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
-CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
-                                       const std::string& destination);
+// Copies the opened source over the destination in one step: into a fresh
+// temporary beside it (never through a name planted there), then renamed over
+// it, so the destination holds its old bytes or the new ones, never a part, and
+// whatever another name of the old file (a link) leads to keeps its own. A
+// read-only or hidden destination is replaced too; a failed copy leaves it as
+// it was. Never creates a folder. SourceMissing: the source was not there;
+// Failed: any other failure, a source that did not open or a destination
+// outside the held folders (folder_hold.h) included.
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination);
 
 enum class RemoveOutcome { Removed, Missing, NotOurs, Failed };
 

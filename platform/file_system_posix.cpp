@@ -167,24 +167,32 @@ bool ProgramRunsFromTemporaryFolder() {
   return (Native(ProgramFolder()) + "/").compare(0, temporary.size(), temporary) == 0;
 }
 
-Readability CheckReadable(const std::string& path) {
-  ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!file.IsOpen()) return errno == ENOENT ? Readability::Missing : Readability::Unreadable;
-  return IsRegularFile(file.Get()) ? Readability::Readable : Readability::Unreadable;
+SourceFile::~SourceFile() {
+  if (handle_ != kNoHandle) ::close(static_cast<int>(handle_));
 }
 
-Readability CheckReadableNamedInWindows1252(const std::string& folder,
-                                            const std::string& file_name) {
+SourceFile OpenSource(const std::string& path) {
+  ScopedDescriptor file(::open(Native(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.IsOpen())
+    return SourceFile(SourceFile::kNoHandle,
+                      errno == ENOENT ? Readability::Missing : Readability::Unreadable);
+  if (!IsRegularFile(file.Get())) return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
+  return SourceFile(file.Release(), Readability::Readable);
+}
+
+SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name) {
   std::string western_name;
   if (!Windows1252ToUtf8(file_name, western_name) || western_name == file_name)
-    return Readability::Missing;
-  return CheckReadable(folder + western_name);
+    return SourceFile(SourceFile::kNoHandle, Readability::Missing);
+  return OpenSource(folder + western_name);
 }
 
-CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
-  ScopedDescriptor in(::open(Native(source).c_str(), O_RDONLY | O_CLOEXEC));
-  if (!in.IsOpen()) return errno == ENOENT ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
-  if (!IsRegularFile(in.Get()) || !detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination) {
+  if (source.State() != Readability::Readable)
+    return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
+                                                  : CopyOutcome::Failed;
+  ScopedDescriptor in(static_cast<int>(source.Release()));
+  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
   const std::string target = Native(destination);
   std::string temporary_path;
   ScopedDescriptor out(CreateTemporaryBeside(target, temporary_path));
@@ -202,14 +210,6 @@ CopyOutcome CopyFileReplacing(const std::string& source, const std::string& dest
       return CopyOutcome::Failed;
     }
   }
-}
-
-CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
-                                       const std::string& destination) {
-  std::string western_name;
-  if (!Windows1252ToUtf8(file_name, western_name)) return CopyOutcome::Failed;
-  if (western_name == file_name) return CopyOutcome::SourceMissing;
-  return CopyFileReplacing(folder + western_name, destination);
 }
 
 RemoveOutcome RemoveFile(const std::string& path) {

@@ -21,10 +21,6 @@ constexpr DWORD kLargestReadableFile = 512u * 1024u * 1024u;
 
 constexpr DWORD kCopyChunk = 256 * 1024;
 
-CopyOutcome CopyOutcomeOfError(DWORD error) {
-  return error == ERROR_FILE_NOT_FOUND ? CopyOutcome::SourceMissing : CopyOutcome::Failed;
-}
-
 // Copies the rest of in into out; false on any failed or short read or write.
 bool CopyBytes(HANDLE in, HANDLE out) {
   // Made once: clearing a fresh buffer for each of an install's copies costs
@@ -38,22 +34,13 @@ bool CopyBytes(HANDLE in, HANDLE out) {
   }
 }
 
-// The opened source copied into a fresh temporary beside the destination, which
-// is then renamed over it through its own handle: the destination holds the
-// old bytes or all the new ones, and what the rename moves is the very file
-// written. A failed copy deletes the temporary through that handle.
-CopyOutcome CopyOver(HANDLE source, const std::string& destination) {
-  if (source == INVALID_HANDLE_VALUE) return CopyOutcomeOfError(GetLastError());
-  ScopedFile in(source);
-  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
-  int attempt = 0;
-  ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
-                                               detail::kTemporaryAttempts, attempt));
-  if (!out.IsOpen()) return CopyOutcome::Failed;
-  if (CopyBytes(in.Get(), out.Get()) && detail::MoveOver(out.Get(), destination))
-    return CopyOutcome::Ok;
-  detail::Discard(out.Get());
-  return CopyOutcome::Failed;
+// How opening a source ended: Missing only where no file of that name is.
+SourceFile Opened(HANDLE file) {
+  if (file != INVALID_HANDLE_VALUE)
+    return SourceFile(reinterpret_cast<std::intptr_t>(file), Readability::Readable);
+  const Readability state =
+      GetLastError() == ERROR_FILE_NOT_FOUND ? Readability::Missing : Readability::Unreadable;
+  return SourceFile(SourceFile::kNoHandle, state);
 }
 
 constexpr UINT kWindows1252 = 1252;
@@ -89,14 +76,6 @@ std::string LongPath(const std::string& path) {
   const std::string long_path = GrowingText(
       [&](char* buffer, DWORD size) { return GetLongPathNameA(path.c_str(), buffer, size); });
   return long_path.empty() ? path : long_path;
-}
-
-Readability ReadabilityOfOpen(HANDLE file) {
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-    return Readability::Readable;
-  }
-  return GetLastError() == ERROR_FILE_NOT_FOUND ? Readability::Missing : Readability::Unreadable;
 }
 
 }  // namespace
@@ -143,38 +122,43 @@ bool ProgramRunsFromTemporaryFolder() {
          lstrcmpiA(program.substr(0, temporary.size()).c_str(), temporary.c_str()) == 0;
 }
 
-Readability CheckReadable(const std::string& path) {
-  return ReadabilityOfOpen(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+SourceFile::~SourceFile() {
+  if (handle_ != kNoHandle) CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
-Readability CheckReadableNamedInWindows1252(const std::string& folder,
-                                            const std::string& file_name) {
+SourceFile OpenSource(const std::string& path) {
+  return Opened(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name) {
   std::wstring western_name;
-  if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
-    return Readability::Missing;
-  if (FileApiName(file_name) == western_name) return Readability::Missing;
-  return ReadabilityOfOpen(CreateFileW((FileApiName(folder) + western_name).c_str(), GENERIC_READ,
-                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name) ||
+      FileApiName(file_name) == western_name)
+    return SourceFile(SourceFile::kNoHandle, Readability::Missing);
+  return Opened(CreateFileW((FileApiName(folder) + western_name).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                            nullptr));
 }
 
-CopyOutcome CopyFileReplacing(const std::string& source, const std::string& destination) {
-  return CopyOver(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr),
-                  destination);
-}
-
-CopyOutcome CopyFileNamedInWindows1252(const std::string& folder, const std::string& file_name,
-                                       const std::string& destination) {
-  std::wstring western_name;
-  if (!Widen(file_name, kWindows1252, MB_ERR_INVALID_CHARS, western_name))
-    return CopyOutcome::Failed;
-  if (FileApiName(file_name) == western_name) return CopyOutcome::SourceMissing;
-  return CopyOver(
-      CreateFileW((FileApiName(folder) + western_name).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr),
-      destination);
+// The opened source copied into a fresh temporary beside the destination, which
+// is then renamed over it through its own handle: the destination holds the
+// old bytes or all the new ones, and what the rename moves is the very file
+// written. A failed copy deletes the temporary through that handle.
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination) {
+  if (source.State() != Readability::Readable)
+    return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
+                                                  : CopyOutcome::Failed;
+  ScopedFile in(reinterpret_cast<HANDLE>(source.Release()));
+  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+  int attempt = 0;
+  ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
+                                               detail::kTemporaryAttempts, attempt));
+  if (!out.IsOpen()) return CopyOutcome::Failed;
+  if (CopyBytes(in.Get(), out.Get()) && detail::MoveOver(out.Get(), destination))
+    return CopyOutcome::Ok;
+  detail::Discard(out.Get());
+  return CopyOutcome::Failed;
 }
 
 RemoveOutcome RemoveFile(const std::string& path) { return detail::RemoveOwnFile(path); }

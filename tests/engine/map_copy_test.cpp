@@ -17,7 +17,7 @@ TEST(CopyMapFile, ReplacesAnExistingDestination) {
     if (read_only) {
       ASSERT_TRUE(SetReadOnlyMark(scratch.At("Game\\A.m3d")));
     }
-    engine::CopyMapFile(scratch.Path(), "A.m3d", scratch.At("Game\\A.m3d"));
+    engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.m3d"), scratch.At("Game\\A.m3d"));
     EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "new map");
     EXPECT_EQ(scratch.ListNames("Game"), "A.m3d\n");
   }
@@ -27,7 +27,8 @@ TEST(CopyMapFile, MissingSourceLeavesTheDestinationAsItWas) {
   ScratchFolder scratch;
   scratch.MakeFolder("Maps");
   scratch.WriteFile("Game\\A.txt", "older description");
-  EXPECT_NO_THROW(engine::CopyMapFile(scratch.Path(), "A.txt", scratch.At("Game\\A.txt")));
+  EXPECT_NO_THROW(engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.txt"),
+                                      scratch.At("Game\\A.txt")));
   EXPECT_EQ(scratch.ReadFile("Game\\A.txt"), "older description");
 }
 
@@ -35,8 +36,8 @@ TEST(CopyMapFile, MissingDestinationFolderFailsSilentlyAndCreatesNoFolder) {
   ScratchFolder scratch;
   scratch.WriteFile("Maps\\A.jpg", "jpeg");
   scratch.MakeFolder("Game");
-  EXPECT_NO_THROW(
-      engine::CopyMapFile(scratch.Path(), "A.jpg", scratch.At("Game\\skirmish\\A.jpg")));
+  EXPECT_NO_THROW(engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.jpg"),
+                                      scratch.At("Game\\skirmish\\A.jpg")));
   EXPECT_FALSE(scratch.Exists("Game\\skirmish"));
   EXPECT_EQ(scratch.ListNames("Game"), "");
 }
@@ -45,7 +46,8 @@ TEST(CopyMapFile, SourceFollowsTheGivenDirectoryNotTheProgramFolder) {
   ScratchFolder scratch;
   scratch.WriteFile("Elsewhere\\Maps\\A.m3d", "from elsewhere");
   scratch.MakeFolder("Game");
-  engine::CopyMapFile(scratch.At("Elsewhere"), "A.m3d", scratch.At("Game\\A.m3d"));
+  engine::CopyMapFile(engine::OpenMapSource(scratch.At("Elsewhere"), "A.m3d"),
+                      scratch.At("Game\\A.m3d"));
   EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "from elsewhere");
 }
 
@@ -84,7 +86,8 @@ TEST(CopyMapFile, FindsTheUmlautMapUnderThePackNameOnlyWhenTheSystemsReadingIsMi
     }
     if (c.system_name_file) scratch.WriteFile(maps + "\\" + name, "system");
     scratch.WriteFile("Game\\" + name, "older");
-    engine::CopyMapFile(scratch.At(c.directory), name, scratch.At("Game\\" + name));
+    engine::CopyMapFile(engine::OpenMapSource(scratch.At(c.directory), name),
+                        scratch.At("Game\\" + name));
     EXPECT_EQ(scratch.ReadFile("Game\\" + name), c.copied);
     EXPECT_EQ(NamesIn(scratch.At("Game")).size(), 1u);
   }

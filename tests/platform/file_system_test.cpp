@@ -196,7 +196,8 @@ TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
     ScratchFolder scratch;
     scratch.WriteFile("a", "alpha");
     scratch.WriteFile("b", "older");
-    EXPECT_EQ(platform::CopyFileReplacing(scratch.At(c.source), scratch.At(c.destination)),
+    EXPECT_EQ(platform::CopyFileReplacing(platform::OpenSource(scratch.At(c.source)),
+                                          scratch.At(c.destination)),
               c.outcome);
     if (c.destination_content != nullptr) {
       EXPECT_EQ(scratch.ReadFile(c.destination), c.destination_content);
@@ -206,13 +207,11 @@ TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
   }
 }
 
-TEST(CopyFileNamedInWindows1252, AnAsciiNameHasNoOtherReading) {
+TEST(OpenSourceNamedInWindows1252, AnAsciiNameHasNoOtherReading) {
   ScratchFolder scratch;
-  scratch.WriteFile("Game\\A.m3d", "older");
-  EXPECT_EQ(
-      platform::CopyFileNamedInWindows1252(scratch.At(""), "A.m3d", scratch.At("Game\\A.m3d")),
-      platform::CopyOutcome::SourceMissing);
-  EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "older");
+  scratch.WriteFile("A.m3d", "map");
+  EXPECT_EQ(platform::OpenSourceNamedInWindows1252(scratch.At(""), "A.m3d").State(),
+            platform::Readability::Missing);
 }
 
 #ifdef _WIN32

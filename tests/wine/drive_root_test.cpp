@@ -34,7 +34,7 @@ TEST_F(AtTheDriveRoot, MapsAreCopiedFromTheRootsMapsFolder) {
   ASSERT_EQ(platform::WriteWholeFile(root_ + "Maps\\" + name, "root map"),
             platform::WriteOutcome::Ok);
   ASSERT_TRUE(ChangeDirectory(root_));
-  engine::CopyMapFile(platform::CurrentDirectory(), name, scratch.At(name));
+  engine::CopyMapFile(engine::OpenMapSource(platform::CurrentDirectory(), name), scratch.At(name));
   RemoveTree(root_ + "Maps\\" + name);
   if (made_maps) RemoveTree(root_ + "Maps");
   EXPECT_EQ(scratch.ReadFile(name), "root map");
