@@ -265,6 +265,7 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
   pack::MapCatalogue catalogue;
   RecordingView view(game.GameFolder());
   {
+    const TemporaryFolderMovedTo temporary(game.scratch.Path());
 #ifdef _WIN32
     // Nothing is held where the row holds nothing: an empty name opens no file.
     const FileHold hold(

@@ -58,6 +58,21 @@ std::wstring WideNamesIn(const std::string& folder);
 std::string LinuxPathOf(const std::string& path);
 #endif
 
+// Points the system's temporary folder at path while this object lives (TMPDIR
+// on POSIX, TMP on Windows), so that a test program built under the temporary
+// folder, as a clone in /tmp is, does not count as started from an archive.
+class TemporaryFolderMovedTo {
+ public:
+  explicit TemporaryFolderMovedTo(const std::string& path);
+  ~TemporaryFolderMovedTo();
+  TemporaryFolderMovedTo(const TemporaryFolderMovedTo&) = delete;
+  TemporaryFolderMovedTo& operator=(const TemporaryFolderMovedTo&) = delete;
+
+ private:
+  std::string previous_;
+  bool was_set_;
+};
+
 // Holds a file open as another program would while this object lives: on
 // Windows an open for reading that shares everything (as a virus scanner does);
 // on POSIX, where nothing stops another open, also the lock that a save in

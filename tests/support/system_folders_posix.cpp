@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 #include "tests/support/scratch_folder.h"
@@ -105,3 +106,16 @@ FileHold::~FileHold() {
 }
 
 bool FileHold::IsHeld() const { return handle_ >= 0; }
+
+TemporaryFolderMovedTo::TemporaryFolderMovedTo(const std::string& path)
+    : previous_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : ""),
+      was_set_(std::getenv("TMPDIR") != nullptr) {
+  ::setenv("TMPDIR", Native(path).c_str(), 1);
+}
+
+TemporaryFolderMovedTo::~TemporaryFolderMovedTo() {
+  if (was_set_)
+    ::setenv("TMPDIR", previous_.c_str(), 1);
+  else
+    ::unsetenv("TMPDIR");
+}

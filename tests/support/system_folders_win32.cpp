@@ -175,3 +175,15 @@ FileHold::~FileHold() {
 }
 
 bool FileHold::IsHeld() const { return reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE; }
+
+TemporaryFolderMovedTo::TemporaryFolderMovedTo(const std::string& path) : was_set_(false) {
+  char previous[MAX_PATH + 1];
+  const DWORD length = GetEnvironmentVariableA("TMP", previous, sizeof previous);
+  was_set_ = length > 0 && length < sizeof previous;
+  if (was_set_) previous_.assign(previous, length);
+  SetEnvironmentVariableA("TMP", path.c_str());
+}
+
+TemporaryFolderMovedTo::~TemporaryFolderMovedTo() {
+  SetEnvironmentVariableA("TMP", was_set_ ? previous_.c_str() : nullptr);
+}
