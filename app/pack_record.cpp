@@ -80,8 +80,8 @@ std::string KeepProgram() {
     NotRecorded(folder + " cannot be made");
   const std::string kept = folder + kKeptProgramName;
   const std::string running = platform::ProgramFile();
-  if (!SameFile(running, kept) && !SameSizeAndTime(running, kept) &&
-      !CopyFileA(running.c_str(), kept.c_str(), FALSE))
+  // Run from the kept copy itself, both names show the same size and time.
+  if (!SameSizeAndTime(running, kept) && !CopyFileA(running.c_str(), kept.c_str(), FALSE))
     NotRecorded("Setup.exe cannot be kept in " + folder);
   return kept;
 }
