@@ -34,19 +34,24 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
   UpdateMissionList(paths.MissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.MissionList()));
 
-  const auto copy = [&](const std::string& file_name) {
+  const auto copy = [&](const std::string& file_name, std::string* content = nullptr) {
     const std::string destination = paths.MapDestination(file_name);
-    const bool copied = CopyMapFile(sources.Take(file_name), destination);
+    const bool copied = CopyMapFile(sources.Take(file_name), destination, content);
     log.Write(FillIn(copied ? messages::kLogCopied : messages::kLogNotCopied,
                      {MapSourcePath(pack_folder, file_name), destination}));
-    return destination;
+    return copied;
   };
   for (const std::string& entry : catalogue.MapNames) {
     const std::string base = BaseName(entry);
     copy(base + MapExt);
-    const std::string description = copy(base + TextExt);
+    std::string description;
+    const bool fresh = copy(base + TextExt, &description);
     copy(base + PreviewExt);
-    AddBattleName(paths.BattleNameList(), BattleNameLine(entry, ReadMapTitle(description)));
+    // The title is that of the description now in the game: the bytes just
+    // copied there, or, where the copy failed, whatever the game folder holds.
+    const std::string title = fresh ? MapTitleFromText(std::move(description))
+                                    : ReadMapTitle(paths.MapDestination(base + TextExt));
+    AddBattleName(paths.BattleNameList(), BattleNameLine(entry, title));
     log.Write(FillIn(messages::kLogListSaved, paths.BattleNameList()));
   }
   view.RecordInstall(game);

@@ -16,8 +16,9 @@ platform::SourceFile OpenMapSource(const std::string& current_directory,
   return platform::OpenSourceNamedInWindows1252(maps_folder, file_name);
 }
 
-bool CopyMapFile(platform::SourceFile source, const std::string& destination_path) {
-  return platform::CopyFileReplacing(std::move(source), destination_path) ==
+bool CopyMapFile(platform::SourceFile source, const std::string& destination_path,
+                 std::string* copied) {
+  return platform::CopyFileReplacing(std::move(source), destination_path, copied) ==
          platform::CopyOutcome::Ok;
 }
 

@@ -19,7 +19,8 @@ platform::SourceFile OpenMapSource(const std::string& current_directory,
 // Copies the opened source over destination_path, replacing it; the
 // destination's name never changes. A failed copy is silently passed over: a
 // missing description file shows up when its title is read. Returns whether
-// the file was copied, for the log.
-bool CopyMapFile(platform::SourceFile source, const std::string& destination_path);
+// the file was copied, for the log; copied, when given, receives its bytes.
+bool CopyMapFile(platform::SourceFile source, const std::string& destination_path,
+                 std::string* copied = nullptr);
 
 }  // namespace engine

@@ -16,6 +16,10 @@ std::string ReadMapTitle(const std::string& path) {
   return MapTitleFromLine(LineList::LoadLines(path).GetLine(0));
 }
 
+std::string MapTitleFromText(std::string bytes) {
+  return MapTitleFromLine(LineList::FromBytes(std::move(bytes)).GetLine(0));
+}
+
 std::string BattleNameLine(const std::string& entry, const std::string& title) {
   return TextKey(entry) + " " + title;
 }

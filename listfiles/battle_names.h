@@ -14,6 +14,9 @@ std::string MapTitleFromLine(const std::string& first_line);
 // file %s" for a missing file, "List index out of bounds (0)" for an empty one.
 std::string ReadMapTitle(const std::string& path);
 
+// The same from the description file's bytes.
+std::string MapTitleFromText(std::string bytes);
+
 // entry + "_TXT" + " " + title.
 std::string BattleNameLine(const std::string& entry, const std::string& title);
 

@@ -82,8 +82,10 @@ enum class CopyOutcome { Ok, SourceMissing, Failed };
 // read-only or hidden destination is replaced too; a failed copy leaves it as
 // it was. Never creates a folder. SourceMissing: the source was not there;
 // Failed: any other failure, a source that did not open or a destination
-// outside the held folders (folder_hold.h) included.
-CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination);
+// outside the held folders (folder_hold.h) included. When copied is given, it
+// receives the bytes copied: for a small file whose content is read next.
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
+                              std::string* copied = nullptr);
 
 enum class RemoveOutcome { Removed, Missing, NotOurs, Failed };
 

@@ -187,7 +187,8 @@ SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::st
   return OpenSource(folder + western_name);
 }
 
-CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination) {
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
+                              std::string* copied) {
   if (source.State() != Readability::Readable)
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
@@ -209,6 +210,7 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination)
       ::unlink(temporary_path.c_str());
       return CopyOutcome::Failed;
     }
+    if (copied != nullptr) copied->append(chunk, static_cast<std::size_t>(n));
   }
 }
 

@@ -21,8 +21,9 @@ constexpr DWORD kLargestReadableFile = 512u * 1024u * 1024u;
 
 constexpr DWORD kCopyChunk = 256 * 1024;
 
-// Copies the rest of in into out; false on any failed or short read or write.
-bool CopyBytes(HANDLE in, HANDLE out) {
+// Copies the rest of in into out, keeping the bytes in copied when given; false
+// on any failed or short read or write.
+bool CopyBytes(HANDLE in, HANDLE out, std::string* copied) {
   // Made once: clearing a fresh buffer for each of an install's copies costs
   // more than the copies themselves gain from it.
   static std::vector<char> chunk(kCopyChunk);
@@ -31,6 +32,7 @@ bool CopyBytes(HANDLE in, HANDLE out) {
     if (!ReadFile(in, chunk.data(), kCopyChunk, &read, nullptr)) return false;
     if (read == 0) return true;
     if (!WriteFile(out, chunk.data(), read, &written, nullptr) || written != read) return false;
+    if (copied != nullptr) copied->append(chunk.data(), read);
   }
 }
 
@@ -145,7 +147,8 @@ SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::st
 // is then renamed over it through its own handle: the destination holds the
 // old bytes or all the new ones, and what the rename moves is the very file
 // written. A failed copy deletes the temporary through that handle.
-CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination) {
+CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
+                              std::string* copied) {
   if (source.State() != Readability::Readable)
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
@@ -155,7 +158,7 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination)
   ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
                                                detail::kTemporaryAttempts, attempt));
   if (!out.IsOpen()) return CopyOutcome::Failed;
-  if (CopyBytes(in.Get(), out.Get()) && detail::MoveOver(out.Get(), destination))
+  if (CopyBytes(in.Get(), out.Get(), copied) && detail::MoveOver(out.Get(), destination))
     return CopyOutcome::Ok;
   detail::Discard(out.Get());
   return CopyOutcome::Failed;

@@ -143,6 +143,16 @@ TEST_F(InstallSequence, RepeatAfterATitleFailureHealsToOneInstall) {
   ExpectListsOfOneInstall(game);
 }
 
+TEST_F(InstallSequence, WithoutTheDescriptionsFolderTheFirstTitleNamesItsFile) {
+  // The copies there fail silently; the title is then read from the game's folder.
+  GameFixture game;
+  Prepare(game);
+  RemoveTree(game.DataPath("Missions\\Skirmish"));
+  pack::MapCatalogue catalogue;
+  EXPECT_EQ(FailureText([&] { Install(game, catalogue); }),
+            "Cannot open file " + game.DataPath("Missions\\Skirmish\\" + PackBaseName(0) + ".txt"));
+}
+
 TEST_F(InstallSequence, NewRunAddsOneMarkedBattleLinePerMapAndAThirdAddsNone) {
   GameFixture game;
   Prepare(game);

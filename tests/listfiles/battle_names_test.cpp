@@ -34,8 +34,10 @@ class ReadMapTitleFromFile : public testing::TestWithParam<const char*> {};
 
 TEST_P(ReadMapTitleFromFile, IgnoresHowLineZeroEnds) {
   ScratchFolder scratch;
-  scratch.WriteFile("map.txt", std::string("x}y}Hill Fort!") + GetParam() + "ignored}line.");
+  const std::string text = std::string("x}y}Hill Fort!") + GetParam() + "ignored}line.";
+  scratch.WriteFile("map.txt", text);
   EXPECT_EQ(ReadMapTitle(scratch.At("map.txt")), "Hill Fort");
+  EXPECT_EQ(MapTitleFromText(text), "Hill Fort");
 }
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, ReadMapTitleFromFile, testing::Values("\r\n", "\n", "\r"));
@@ -45,6 +47,7 @@ TEST(ReadMapTitleFailure, EmptyAndMissingFilesFail) {
   scratch.WriteFile("empty.txt", "");
   EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("empty.txt")); }),
             "List index out of bounds (0)");
+  EXPECT_EQ(FailureText([&] { MapTitleFromText(""); }), "List index out of bounds (0)");
   EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("missing.txt")); }),
             "Cannot open file " + scratch.At("missing.txt"));
 }
