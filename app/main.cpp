@@ -14,7 +14,6 @@
 
 #include "app/application_window.h"
 #include "app/error_handler.h"
-#include "app/exit_codes.h"
 #include "app/log_file.h"
 #include "app/message_services.h"
 #include "app/redirection_trust.h"
@@ -23,7 +22,9 @@
 #include "base/failure.h"
 #include "base/messages.h"
 #include "base/text_routines.h"
-#include "engine/setup_options.h"
+#include "platform/system_win32.h"
+#include "setup/exit_codes.h"
+#include "setup/setup_options.h"
 #include "wizard/form1.h"
 
 namespace {
@@ -42,9 +43,8 @@ void LoadControlLibraries() {
   app::LoadSystemLibrary("riched20.dll");
 }
 
-// The last resort when the window itself cannot be built: a task-modal box,
-// then exit code 1.
-int ReportBrokenStart(const std::exception& failure) {
+// The last resort when the window itself cannot be built: a task-modal box.
+void ReportBrokenStart(const std::exception& failure) {
   char program[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, program, MAX_PATH);
   const char* name = strrchr(program, '\\') ? strrchr(program, '\\') + 1 : program;
@@ -58,7 +58,6 @@ int ReportBrokenStart(const std::exception& failure) {
                 static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(), period ? "." : "");
   std::free(kind);
   MessageBoxA(nullptr, text, messages::kBrokenStartCaption, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
-  return 1;
 }
 
 int RunMessageLoop(wizard::TForm1& form) {
@@ -74,34 +73,43 @@ int ShowCommandFor(int requested) {
   return SW_SHOWNORMAL;
 }
 
-int RunWizard(engine::StepLog& log, int show_command) {
-  std::unique_ptr<wizard::TForm1> form;
-  try {
-    form = std::make_unique<wizard::TForm1>(log);
-  } catch (const std::exception& failure) {
-    return ReportBrokenStart(failure);
-  }
-  form->Show(ShowCommandFor(show_command));
-  return RunMessageLoop(*form);
+int RunWizard(platform::System& system, engine::StepLog& log, int show_command) {
+  wizard::TForm1 form(system, log);
+  form.Show(ShowCommandFor(show_command));
+  return RunMessageLoop(form);
 }
 
 // The wizard, or what the command line asks for instead.
-int RunAsAsked(const engine::SetupOptions& options, int show_command) {
-  std::unique_ptr<engine::StepLog> log = std::make_unique<engine::NoStepLog>();
+int RunAsAsked(const setup::SetupOptions& options, engine::StepLog& log, int show_command) {
+  if (!options.refusal.empty()) {
+    log.Write(FillIn(messages::kLogFailed, {FormatInt(setup::kExitBadArguments), options.refusal}));
+    if (!options.silent) app::HandleFailure(options.refusal);
+    return setup::kExitBadArguments;
+  }
+  platform::Win32System system;
+  if (options.uninstall) return app::RunRemoval(options, system, log);
+  if (options.silent) return app::RunSilentInstall(options, system, log);
+  return RunWizard(system, log, show_command);
+}
+
+// The log asked for with /LOG=; false, told, where it cannot be written.
+bool OpenLog(const setup::SetupOptions& options, std::unique_ptr<app::LogFile>& log_file) {
   try {
-    if (!options.log_file.empty()) log = std::make_unique<app::LogFile>(options.log_file);
+    if (!options.log_file.empty()) log_file = std::make_unique<app::LogFile>(options.log_file);
+    return true;
   } catch (const Failure& failure) {
     if (!options.silent) app::HandleFailure(failure.what());
-    return app::kExitBadArguments;
+    return false;
   }
-  if (!options.refusal.empty()) {
-    log->Write(FillIn(messages::kLogFailed, {FormatInt(app::kExitBadArguments), options.refusal}));
-    if (!options.silent) app::HandleFailure(options.refusal);
-    return app::kExitBadArguments;
-  }
-  if (options.uninstall) return app::RunRemoval(options, *log);
-  if (options.silent) return app::RunSilentInstall(options, *log);
-  return RunWizard(*log, show_command);
+}
+
+// A run that cannot start or go on (a system library missing, memory run out):
+// its line in the log, a box only where a player watches.
+int EndBrokenRun(const setup::SetupOptions& options, engine::StepLog& log,
+                 const std::exception& failure) {
+  log.Write(FillIn(messages::kLogFailed, {FormatInt(setup::kExitBrokenStart), failure.what()}));
+  if (!options.silent) ReportBrokenStart(failure);
+  return setup::kExitBrokenStart;
 }
 
 }  // namespace
@@ -109,14 +117,28 @@ int RunAsAsked(const engine::SetupOptions& options, int show_command) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
   app::RestrictLibrarySearchToSystem();
   app::TrustOnlyAdministratorsJunctions();
+  // Read before anything else may fail: under /S nothing may wait for a person.
+  setup::SetupOptions options;
+  engine::NoStepLog no_log;
+  try {
+    options = setup::ParseSetupOptions(arguments);
+  } catch (...) {
+    // Memory ran out reading them: whether a person watches is unknown, so no box.
+    return setup::kExitBrokenStart;
+  }
+  std::unique_ptr<app::LogFile> log_file;
+  const auto log = [&]() -> engine::StepLog& {
+    return log_file ? static_cast<engine::StepLog&>(*log_file) : no_log;
+  };
   const bool com_ready = SUCCEEDED(CoInitialize(nullptr));
   int exit_code = 0;
   try {
     app::ApplicationWindow();
     LoadControlLibraries();
-    exit_code = RunAsAsked(engine::ParseSetupOptions(arguments), show_command);
+    exit_code = OpenLog(options, log_file) ? RunAsAsked(options, log(), show_command)
+                                           : setup::kExitBadArguments;
   } catch (const std::exception& failure) {
-    exit_code = ReportBrokenStart(failure);
+    exit_code = EndBrokenRun(options, log(), failure);
   }
   if (com_ready) CoUninitialize();
   return exit_code;

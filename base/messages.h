@@ -59,6 +59,7 @@ inline constexpr char kLogRemoved[] = "Removed %s";
 inline constexpr char kLogNotOurs[] = "Left as it is, a link or a folder, not Setup's file: %s";
 inline constexpr char kLogRecorded[] = "Entered in Installed apps; kept for removal: %s";
 inline constexpr char kLogUnrecorded[] = "Taken out of Installed apps";
+inline constexpr char kLogGameGone[] = "The game is no longer in %s";
 inline constexpr char kLogDone[] = "Done: %s";
 inline constexpr char kLogInstalled[] = "the pack is installed";
 inline constexpr char kLogRemovedPack[] = "the pack is removed";
@@ -70,6 +71,9 @@ inline constexpr char kLogStopped[] = "Stopped: %s";
 inline constexpr char kUnknownArgument[] =
     "Unknown argument: %s\n\nSetup.exe takes /S (no window, no question), /LOG=<file>, "
     "/uninstall, and last /D=<game folder>. Nothing has been changed.";
+inline constexpr char kNotAFullPath[] =
+    "The game folder given with /D= is not a full path: %s\n\nName it from its drive, as "
+    "/D=C:\\Games\\Cossacks 2. Nothing has been changed.";
 inline constexpr char kRemoveQuestion[] =
     "Do you really want to remove the Zelmora pack 1.60 from %s ?";
 inline constexpr char kRemoved[] = "The Zelmora pack 1.60 has been removed from %s.";
@@ -82,6 +86,18 @@ inline constexpr char kNoGameFolderFound[] =
 inline constexpr char kPackDisplayName[] = "Zelmora pack 1.60";
 inline constexpr char kCannotRecord[] =
     "The maps are installed, but Installed apps cannot take their entry: %s";
+inline constexpr char kCannotForget[] = "Installed apps cannot let the pack go: %s";
+// The removal finds the game's folder gone (or no game in it) where its drive is there.
+inline constexpr char kGameGoneQuestion[] =
+    "The game is no longer in %s, so nothing of the Zelmora pack is left there to remove.\n\n"
+    "Do you want to take the Zelmora pack 1.60 out of Installed apps?";
+inline constexpr char kEntryTakenOut[] =
+    "The Zelmora pack 1.60 has been taken out of Installed apps.";
+// The folder and the one above it are both missing: a drive, a card or a share
+// that is not there just now.
+inline constexpr char kGameFolderUnreachable[] =
+    "Setup cannot reach %s just now: the drive, card or network folder that holds it is not "
+    "there. Connect it and start the removal again; the Zelmora pack stays in Installed apps.";
 // A folder below the game folder is a link (junction, symbolic link) to another place.
 inline constexpr char kFolderIsALink[] =
     "The folder %s is a link to another place. Setup writes only into the game's own folders "

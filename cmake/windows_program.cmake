@@ -11,7 +11,6 @@ add_library(zelmora_app STATIC
   app/application_window.cpp
   app/error_handler.cpp
   app/log_file.cpp
-  app/pack_record.cpp
   app/runs_without_wizard.cpp
   app/message_services.cpp
   app/redirection_trust.cpp

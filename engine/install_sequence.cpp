@@ -16,7 +16,8 @@ namespace engine {
 
 using namespace pack;
 
-void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
+void RunInstall(InstallView& view, InstallRecord& record, MapCatalogue& catalogue,
+                StepLog& log) {
   const std::string game = view.GameFolderText();
   if (!IsGameFolder(game)) {
     log.Write(FillIn(messages::kLogNotTheGame, game));
@@ -54,7 +55,7 @@ void RunInstall(InstallView& view, MapCatalogue& catalogue, StepLog& log) {
     AddBattleName(paths.BattleNameList(), BattleNameLine(entry, title));
     log.Write(FillIn(messages::kLogListSaved, paths.BattleNameList()));
   }
-  view.RecordInstall(game);
+  record.Record(game);
 
   // Only the bar's final state shows: no message is handled while the install
   // runs, so the intermediate positions 1 .. 49998 are never drawn.

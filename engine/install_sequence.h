@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/install_record.h"
 #include "engine/install_view.h"
 #include "engine/step_log.h"
 #include "pack/map_catalogue.h"
@@ -16,9 +17,10 @@ inline constexpr int kProgressMaximum = 50000;
 // directory's Maps folder or else in the one beside the program (if not, it
 // fails before anything is written); updates the single-mission and mission
 // lists, then per map copies its three files and registers its battle name;
-// has the view record the install for removal; last fills the progress bar and
+// has record keep the install for removal; last fills the progress bar and
 // shows the finish page. The first failure propagates; what was written before
 // it stays written. Each step goes to log.
-void RunInstall(InstallView& view, pack::MapCatalogue& catalogue, StepLog& log);
+void RunInstall(InstallView& view, InstallRecord& record, pack::MapCatalogue& catalogue,
+                StepLog& log);
 
 }  // namespace engine

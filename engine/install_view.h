@@ -15,9 +15,6 @@ class InstallView {
   virtual void SetProgressRange(int minimum, int maximum) = 0;
   virtual void SetProgressPosition(int position) = 0;
   virtual void ShowFinishPage() = 0;
-  // The pack is in place in game_folder: the program keeps what removing it
-  // needs (Installed apps). Fails when that cannot be kept.
-  virtual void RecordInstall(const std::string& game_folder) = 0;
 };
 
 }  // namespace engine

@@ -6,10 +6,10 @@
 #include "app/display_scale.h"
 #include "app/error_handler.h"
 #include "app/message_services.h"
-#include "app/pack_record.h"
 #include "base/failure.h"
 #include "base/messages.h"
 #include "engine/install_sequence.h"
+#include "setup/pack_entry.h"
 #include "wizard/form_design.h"
 #include "wizard/game_search.h"
 #include "wizard/pages.h"
@@ -56,7 +56,7 @@ const ClickRoute kClickRoutes[] = {
 
 }  // namespace
 
-TForm1::TForm1(engine::StepLog& log) : log_(log) {
+TForm1::TForm1(platform::System& system, engine::StepLog& log) : system_(system), log_(log) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class = {};
   window_class.lpfnWndProc = WindowProcedure;
@@ -227,7 +227,8 @@ void TForm1::Button5Click() {
 void TForm1::Button3Click() {
   log_.Write(FillIn(messages::kLogGameFolder, {GameFolderText(), messages::kLogFromPathBox}));
   try {
-    engine::RunInstall(*this, pack::ProcessMapCatalogue(), log_);
+    setup::PackEntryRecord record(system_, log_);
+    engine::RunInstall(*this, record, pack::ProcessMapCatalogue(), log_);
   } catch (const std::exception& failure) {
     log_.Write(FillIn(messages::kLogStopped, failure.what()));
     throw;  // on to the error box
@@ -256,7 +257,5 @@ void TForm1::ShowFinishPage() {
   log_.Write(FillIn(messages::kLogDone, messages::kLogInstalled));
   BringToFront(FinishPage.panel);
 }
-
-void TForm1::RecordInstall(const std::string& game_folder) { app::RecordPackInstall(game_folder); }
 
 }  // namespace wizard

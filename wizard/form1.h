@@ -10,6 +10,7 @@
 
 #include "engine/install_view.h"
 #include "engine/step_log.h"
+#include "platform/system.h"
 #include "wizard/control_ids.h"
 #include "wizard/design_fonts.h"
 #include "wizard/gdi_objects.h"
@@ -21,8 +22,9 @@ class TForm1 : public engine::InstallView {
  public:
   // Builds the window and its controls from the design, then runs FormCreate
   // (whose failure is shown and passed over). Fails when the design cannot be
-  // built. The window is not shown yet. Each install's steps go to log.
-  explicit TForm1(engine::StepLog& log);
+  // built. The window is not shown yet. Each install's steps go to log, and
+  // its entry in Installed apps to system.
+  TForm1(platform::System& system, engine::StepLog& log);
   ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
@@ -63,7 +65,6 @@ class TForm1 : public engine::InstallView {
   void SetProgressRange(int minimum, int maximum) override;
   void SetProgressPosition(int position) override;
   void ShowFinishPage() override;
-  void RecordInstall(const std::string& game_folder) override;
 
  private:
   static constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -96,6 +97,7 @@ class TForm1 : public engine::InstallView {
   void AskToCancel();
   void Close();
 
+  platform::System& system_;
   engine::StepLog& log_;
   HWND window_ = nullptr;
   HWND controls_[ControlCount] = {};

@@ -5,19 +5,14 @@
 
 #include <string>
 
+#include "platform/registry_view_win32.h"
+
 namespace wizard {
 
 extern const char kGameRegistryKey[];  // under HKEY_LOCAL_MACHINE
 extern const char kTargetFolderValue[];
 
-// The game is a 32-bit program, so its entry lives in the 32-bit registry view
-// (Wow6432Node on 64-bit Windows). A 32-bit build is in that view already; a
-// 64-bit build must ask for it, or it reads another key.
-#ifdef _WIN64
-constexpr REGSAM kGameRegistryView = KEY_WOW64_32KEY;
-#else
-constexpr REGSAM kGameRegistryView = 0;
-#endif
+using platform::kGameRegistryView;
 
 // Fills folder (passed empty) with the first non-empty "target folder" string
 // among the game key's sub-keys, in enumeration order; leaves it empty when the

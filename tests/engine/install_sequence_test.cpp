@@ -21,7 +21,7 @@
 
 namespace {
 
-class RecordingView : public engine::InstallView {
+class RecordingView : public engine::InstallView, public engine::InstallRecord {
  public:
   explicit RecordingView(std::string game) : game_(std::move(game)) {}
   std::string GameFolderText() override { return game_; }
@@ -32,7 +32,7 @@ class RecordingView : public engine::InstallView {
   }
   void SetProgressPosition(int position) override { progress_position = position; }
   void ShowFinishPage() override { finish_shown = true; }
-  void RecordInstall(const std::string& game_folder) override { recorded_game = game_folder; }
+  void Record(const std::string& game_folder) override { recorded_game = game_folder; }
 
   std::vector<std::string> notices;
   int progress_minimum = 0, progress_maximum = 100, progress_position = 0;
@@ -57,7 +57,7 @@ class InstallSequence : public testing::Test {
 
   RecordingView Install(const GameFixture& game, pack::MapCatalogue& catalogue) {
     RecordingView view(game.GameFolder());
-    engine::RunInstall(view, catalogue, log_);
+    engine::RunInstall(view, view, catalogue, log_);
     return view;
   }
 
@@ -111,7 +111,7 @@ TEST_F(InstallSequence, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   Prepare(game);
   pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At("Maps"));
-  engine::RunInstall(view, catalogue, log_);
+  engine::RunInstall(view, view, catalogue, log_);
   ASSERT_EQ(view.notices.size(), 1u);
   EXPECT_EQ(view.notices[0], "Incorrect path to \"Battle for Europe\". Please true again");
   EXPECT_FALSE(view.finish_shown);
@@ -175,7 +175,7 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   Install(first, catalogue);
   // The maps source folder stays the first fixture's (the current directory).
   RecordingView view(second.GameFolder());
-  engine::RunInstall(view, catalogue, log_);
+  engine::RunInstall(view, view, catalogue, log_);
   EXPECT_TRUE(view.finish_shown);
   ExpectListsOfOneInstall(second);
   for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
@@ -283,7 +283,7 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
                         : std::string(),
         GENERIC_READ, 0);
 #endif
-    EXPECT_EQ(FailureText([&] { engine::RunInstall(view, catalogue, log_); }),
+    EXPECT_EQ(FailureText([&] { engine::RunInstall(view, view, catalogue, log_); }),
               ExpectedMessage(GetParam(), game));
   }
   EXPECT_FALSE(view.finish_shown);
@@ -442,7 +442,7 @@ TEST_P(InstallThroughLinks, WritesNothingThroughThemAndSaysWhatItRefused) {
   const auto game_files = Contents(game.scratch, "Game");
   pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At(c.game_folder));
-  const std::string message = FailureText([&] { engine::RunInstall(view, catalogue, log_); });
+  const std::string message = FailureText([&] { engine::RunInstall(view, view, catalogue, log_); });
 
   EXPECT_EQ(Contents(game.scratch, "Outside"), outside);
   if (c.refused != nullptr) {

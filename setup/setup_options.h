@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace engine {
+namespace setup {
 
 struct SetupOptions {
   bool silent = false;      // /S: no window, no question; the outcome is the exit code
@@ -22,7 +22,10 @@ struct SetupOptions {
 // (trailing blanks and quotes around the whole argument or its value dropped),
 // as installers take it.
 // Anything else, and /D= or /LOG= naming nothing, gives the refusal "Unknown
-// argument: %s"; the rest is still read, so that /S and /LOG= are known.
+// argument: %s"; the rest is still read, so that /S and /LOG= are known. A
+// /D= folder not named from its drive or share is refused too, as installers
+// take only full paths there: Installed apps starts the removal from a folder
+// of its own.
 SetupOptions ParseSetupOptions(const std::string& arguments);
 
-}  // namespace engine
+}  // namespace setup

@@ -4,7 +4,7 @@
 
 #include "base/failure.h"
 
-namespace app {
+namespace setup {
 
 enum ExitCode : int {
   kExitDone = 0,
@@ -12,8 +12,9 @@ enum ExitCode : int {
   kExitFolderRefused = 2,    // no game folder found, not the game's, or not one to write into
   kExitPackIncomplete = 3,   // the pack's maps are not all there to be read
   kExitGameFileFailure = 4,  // a list or map file cannot be read, written or removed
-  kExitNotRecorded = 5,      // installed, but Installed apps cannot take the entry
+  kExitNotRecorded = 5,      // Installed apps cannot take the entry, or let it go
   kExitCancelled = 6,        // the removal question answered No
+  kExitBrokenStart = 7,      // Setup itself cannot run: a system library missing, memory run out
 };
 
 inline ExitCode ExitCodeOf(FailureKind kind) {
@@ -30,4 +31,4 @@ inline ExitCode ExitCodeOf(FailureKind kind) {
   return kExitGameFileFailure;
 }
 
-}  // namespace app
+}  // namespace setup

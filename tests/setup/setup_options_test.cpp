@@ -1,4 +1,4 @@
-#include "engine/setup_options.h"
+#include "setup/setup_options.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ class CommandLine : public testing::TestWithParam<OptionsCase> {};
 
 TEST_P(CommandLine, ReadsTheSwitchesInstallersTake) {
   const OptionsCase& c = GetParam();
-  const engine::SetupOptions options = engine::ParseSetupOptions(c.arguments);
+  const setup::SetupOptions options = setup::ParseSetupOptions(c.arguments);
   EXPECT_EQ(options.refusal,
             c.unknown ? std::string("Unknown argument: ") + c.unknown +
                             "\n\nSetup.exe takes /S (no window, no question), /LOG=<file>, "

@@ -1,11 +1,11 @@
-#include "engine/setup_options.h"
+#include "setup/setup_options.h"
 
 #include <cctype>
 
 #include "base/failure.h"
 #include "base/messages.h"
 
-namespace engine {
+namespace setup {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -35,6 +35,14 @@ void TakeValue(const std::string& argument, const std::string& name, std::string
   if (value.empty()) Refuse(argument, options);
 }
 
+// From a drive (C:\...) or a share (\\server\share\...): a folder that
+// means the same whatever the current directory.
+bool IsFullPath(const std::string& path) {
+  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
+  return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+         path[2] == '\\';
+}
+
 }  // namespace
 
 SetupOptions ParseSetupOptions(const std::string& arguments) {
@@ -48,6 +56,9 @@ SetupOptions ParseSetupOptions(const std::string& arguments) {
         WithoutEnclosingQuotes(arguments.substr(at, arguments.find_last_not_of(" \t") + 1 - at));
     if (StartsWithSwitch(rest, "/d=")) {
       TakeValue(rest, "/d=", options.game_folder, options);
+      if (!options.game_folder.empty() && !IsFullPath(options.game_folder) &&
+          options.refusal.empty())
+        options.refusal = FillIn(messages::kNotAFullPath, options.game_folder);
       return options;
     }
     // One argument: up to the next blank outside quotes, the quotes dropped.
@@ -70,4 +81,4 @@ SetupOptions ParseSetupOptions(const std::string& arguments) {
   }
 }
 
-}  // namespace engine
+}  // namespace setup

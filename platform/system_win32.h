@@ -1,0 +1,33 @@
+#pragma once
+// The machine as Windows (or Wine) has it.
+
+#include "platform/system.h"
+
+namespace platform {
+
+class Win32System : public System {
+ public:
+  bool ReadMachineText(const std::string& key, const std::string& name,
+                       std::string& text) override;
+  bool WriteMachineText(const std::string& key, const std::string& name,
+                        const std::string& text) override;
+  bool WriteMachineNumber(const std::string& key, const std::string& name,
+                          std::uint32_t number) override;
+  Removal RemoveMachineKey(const std::string& key) override;
+  std::string ProgramFile() override;
+  std::string ProgramFilesFolder() override;
+  std::string FullPath(const std::string& path) override;
+  bool IsPlainFolder(const std::string& path) override;
+  bool Exists(const std::string& path) override;
+  bool MakeFolder(const std::string& path) override;
+  bool FileSize(const std::string& path, std::uint64_t& size) override;
+  bool SameSizeAndTime(const std::string& a, const std::string& b) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
+  bool CopyOver(const std::string& from, const std::string& to) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  Removal Delete(const std::string& path) override;
+  Removal RemoveFolder(const std::string& path) override;
+  bool DeleteAtRestart(const std::string& path) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+// The removal's decisions: which folder, whether the game is still there,
+// whom to ask, what becomes of the entry, and the exit code.
+
+#include "setup/unattended_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "base/failure.h"
+
+#include "tests/support/fake_system.h"
+#include "tests/support/game_fixture.h"
+#include "tests/support/install_expectations.h"
+
+namespace {
+
+const char kKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelmora pack";
+const char kKept[] = "C:\\Program Files (x86)\\Zelmora Setup\\Setup.exe";
+
+class WatchingPerson : public setup::Person {
+ public:
+  explicit WatchingPerson(bool answer) : answer_(answer) {}
+  bool Agrees(const std::string& question) override {
+    said.push_back("? " + question);
+    return answer_;
+  }
+  void Tell(const std::string& text) override { said.push_back(text); }
+  void TellFailure(const std::string& message) override { said.push_back("! " + message); }
+  std::vector<std::string> said;
+
+ private:
+  bool answer_;
+};
+
+class LogLines : public engine::StepLog {
+ public:
+  void Write(const std::string& line) override { text += line + "\n"; }
+  std::string text;
+};
+
+struct RemovalCase {
+  const char* name;
+  const char* entry_folder;  // under the scratch folder: what the entry names
+  const char* arguments;     // "/D=" is followed by the scratch folder's path
+  bool answer;               // a watching player's
+  int exit_code;
+  bool entry_stays;
+  const char* first_said;  // to the player, how it begins; "" for nothing
+  const char* log_line;
+};
+
+class Removal : public testing::TestWithParam<RemovalCase> {};
+
+TEST_P(Removal, DecidesAsThePlayerWouldExpect) {
+  const RemovalCase& row = GetParam();
+  GameFixture game;
+  WriteGameLists(game);
+  FakeSystem system(kKept, "C:\\Windows\\System32");
+  system.WriteMachineText(kKey, "InstallLocation", game.scratch.At(row.entry_folder));
+  std::string arguments = row.arguments;
+  if (arguments.find("/D=") != std::string::npos) arguments += game.scratch.At("Maps");
+  WatchingPerson player(row.answer);
+  LogLines log;
+
+  EXPECT_EQ(setup::RunRemoval(setup::ParseSetupOptions(arguments), system, player, log),
+            row.exit_code);
+  EXPECT_EQ(system.EntryText(kKey, "InstallLocation") != "(none)", row.entry_stays);
+  EXPECT_EQ(player.said.empty() ? "" : player.said[0].substr(0, std::string(row.first_said).size()),
+            row.first_said);
+  EXPECT_NE(log.text.find(FillIn(row.log_line, game.scratch.At(row.entry_folder))),
+            std::string::npos)
+      << log.text;
+  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Removal,
+    testing::Values(
+        RemovalCase{"GameThereQuietly", "Game", "/uninstall /S", false, 0, false, "",
+                    "Done: the pack is removed"},
+        RemovalCase{"GameThereAnsweredNo", "Game", "/uninstall", false, 6, true,
+                    "? Do you really want to remove the Zelmora pack 1.60 from ",
+                    "Cancelled: the removal question was answered No"},
+        RemovalCase{"FolderGoneQuietly", "Uninstalled", "/uninstall /S", false, 0, false, "",
+                    "The game is no longer in %s\nTaken out of Installed apps"},
+        RemovalCase{"FolderGoneAnsweredYes", "Uninstalled", "/uninstall", true, 0, false,
+                    "? The game is no longer in ", "Taken out of Installed apps"},
+        RemovalCase{"FolderGoneAnsweredNo", "Uninstalled", "/uninstall", false, 6, true,
+                    "? The game is no longer in ", "Cancelled"},
+        RemovalCase{"FolderWithoutTheGame", "Maps", "/uninstall /S", false, 0, false, "",
+                    "The game is no longer in %s"},
+        RemovalCase{"DriveAway", "Card\\Games\\Cossacks 2", "/uninstall", true, 2, true,
+                    "! Setup cannot reach ", "Failed, exit code 2: Setup cannot reach %s just now"},
+        RemovalCase{"AnotherFolderNotTheGame", "Game", "/uninstall /S /D=", false, 2, true, "",
+                    "Failed, exit code 2: Incorrect path to \"Battle for Europe\""}),
+    [](const testing::TestParamInfo<RemovalCase>& info) { return info.param.name; });
+
+}  // namespace
