@@ -41,8 +41,10 @@ std::string RawLines::Bytes() const {
     if (span.removed) continue;
     const bool empty_after_lf =
         span.start == span.stop && span.stop < span.next && bytes_[span.stop] == '\n';
+    // The removed line's break ended in LF: that LF stays, so that the lone CR
+    // and it read as one CR LF and the empty line keeps its own.
     if (empty_after_lf && i > 0 && spans_[i - 1].removed && !out.empty() && out.back() == '\r')
-      append(spans_[i - 1]);
+      out += '\n';
     append(span);
   }
   const std::size_t text_end = spans_.empty() ? 0 : spans_.back().next;

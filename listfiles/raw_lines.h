@@ -21,9 +21,10 @@ class RawLines {
   // Replaces the text of a line, keeping its line break.
   void Replace(std::size_t index, const std::string& text);
   bool Changed() const { return changed_; }
-  // The file's bytes after the changes. A line taken out between a lone CR
-  // and an empty line ended by LF is written after all: without it, the two
-  // line breaks would read as one CR LF and the empty line would be lost.
+  // The file's bytes after the changes. Where lines taken out stood between a
+  // lone CR and an empty line ended by LF, the LF that ended them stays: without
+  // it, the lone CR and the empty line's LF would read as one CR LF and the
+  // empty line would be lost.
   std::string Bytes() const;
 
  private:

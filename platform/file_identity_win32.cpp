@@ -27,6 +27,11 @@ std::wstring FinalPath(HANDLE handle) {
   }
 }
 
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 bool IdentifyFolder(HANDLE folder, FolderIdentity& identity) {
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(folder, &info)) return false;
@@ -47,7 +52,7 @@ bool IsFileNamed(HANDLE file, const FolderIdentity& folder, const std::string& n
   return GetFileInformationByHandle(file, &info) &&
          (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
          info.dwVolumeSerialNumber == folder.volume &&
-         FinalPath(file) == folder.path + FileApiName(name);
+         SamePath(FinalPath(file), folder.path + FileApiName(name));
 }
 
 bool ClearReadOnly(HANDLE file, DWORD attributes) {
@@ -59,18 +64,28 @@ bool ClearReadOnly(HANDLE file, DWORD attributes) {
 
 RemoveOutcome RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
                               const std::string& name, Removal removal) {
-  const bool own = removal == Removal::Own;
-  ScopedFile file(CreateFileA((folder_path + name).c_str(),
-                              DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                              own ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  const std::string path = folder_path + name;
+  // Backup semantics, or a folder there would not open at all and could not be
+  // told from a file that will not go.
+  ScopedFile file(CreateFileA(
+      path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+      removal != Removal::Leftover ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!file.IsOpen()) {
     const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? RemoveOutcome::Missing
-                                                                          : RemoveOutcome::Failed;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      return RemoveOutcome::Missing;
+    // Not open for deleting (a folder some program works in): still not ours
+    // when it is a folder or a link.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+                   (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0
+               ? RemoveOutcome::NotOurs
+               : RemoveOutcome::Failed;
   }
   BY_HANDLE_FILE_INFORMATION info;
-  if (!IsFileNamed(file.Get(), folder, name, info) || (!own && info.nNumberOfLinks != 1))
+  if (!IsFileNamed(file.Get(), folder, name, info) ||
+      (removal != Removal::Own && info.nNumberOfLinks != 1))
     return RemoveOutcome::NotOurs;
   // A read-only file refuses deletion; copies from a disc keep that mark.
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
@@ -143,10 +158,10 @@ void Discard(HANDLE file) {
   SetFileInformationByHandle(file, FileDispositionInfo, &deletion, sizeof deletion);
 }
 
-RemoveOutcome RemoveOwnFile(const std::string& path) {
+RemoveOutcome RemoveOwnFile(const std::string& path, Removal removal) {
   FolderIdentity folder;
   if (!IdentifyFolderOf(path, folder)) return RemoveOutcome::Missing;
-  return RemoveFileNamed(folder, FolderOf(path), FileNameOf(path), Removal::Own);
+  return RemoveFileNamed(folder, FolderOf(path), FileNameOf(path), removal);
 }
 
 }  // namespace platform::detail

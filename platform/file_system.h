@@ -90,9 +90,11 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
 enum class RemoveOutcome { Removed, Missing, NotOurs, Failed };
 
 // Removes the file of that name, read-only or not, checked through the handle
-// that removes it. NotOurs, and nothing removed, for a link or a folder of that
-// name (removing a link by name, Wine removes what it leads to). Missing: there
-// is no file of that name.
+// that removes it; the name is found as the system finds it (Windows: under any
+// capitals). NotOurs, and nothing removed, for a folder or a link of that name:
+// a directory, a symbolic link or junction to a file or a folder, one of several
+// names of one file (removing a link by name, Wine removes what it leads to).
+// Missing: there is no file of that name.
 RemoveOutcome RemoveFile(const std::string& path);
 
 // The name by which the file functions reach the file or folder that a UTF-8

@@ -218,7 +218,8 @@ RemoveOutcome RemoveFile(const std::string& path) {
   struct stat status {};
   if (::lstat(Native(path).c_str(), &status) != 0)
     return errno == ENOENT ? RemoveOutcome::Missing : RemoveOutcome::Failed;
-  if (!S_ISREG(status.st_mode)) return RemoveOutcome::NotOurs;
+  // As the Windows half: a folder or a link of any kind, a hard one too, is left.
+  if (!S_ISREG(status.st_mode) || status.st_nlink != 1) return RemoveOutcome::NotOurs;
   return ::unlink(Native(path).c_str()) == 0 ? RemoveOutcome::Removed : RemoveOutcome::Failed;
 }
 

@@ -164,7 +164,9 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
   return CopyOutcome::Failed;
 }
 
-RemoveOutcome RemoveFile(const std::string& path) { return detail::RemoveOwnFile(path); }
+RemoveOutcome RemoveFile(const std::string& path) {
+  return detail::RemoveOwnFile(path, detail::Removal::Installed);
+}
 
 bool NameFromUtf8(const std::string& utf8, std::string& name) {
   name.clear();

@@ -39,6 +39,12 @@ std::wstring FileApiName(const std::string& bytes);
 // them (\\?\C:\...); empty when unknown.
 std::wstring FinalPath(HANDLE handle);
 
+// True when two paths name the same entry as Windows compares names: without
+// case, by the system's own uppercase table. The game may spell
+// "Interf3\maps\skirmish", or hold a map file, under other capitals than the
+// install asks for.
+bool SamePath(const std::wstring& a, const std::wstring& b);
+
 // A folder as the system knows it: its final path with a trailing backslash,
 // and its volume.
 struct FolderIdentity {
@@ -55,9 +61,9 @@ bool IdentifyFolderOf(const std::string& path, FolderIdentity& identity);
 // several names of one file.
 bool IsPlainFile(const BY_HANDLE_FILE_INFORMATION& info);
 
-// True only for a file named name directly in folder, not a folder, not a link
-// of any kind; info is what the system knows of it. Under Wine a Linux link
-// shows only in the final path, which is its target's.
+// True only for a file named name (under any capitals) directly in folder, not
+// a folder, not a link of any kind; info is what the system knows of it. Under
+// Wine a Linux link shows only in the final path, which is its target's.
 bool IsFileNamed(HANDLE file, const FolderIdentity& folder, const std::string& name,
                  BY_HANDLE_FILE_INFORMATION& info);
 
@@ -66,20 +72,21 @@ bool IsFileNamed(HANDLE file, const FolderIdentity& folder, const std::string& n
 bool ClearReadOnly(HANDLE file, DWORD attributes);
 
 enum class Removal {
-  Leftover,  // another run's: only a plain file of one name that nobody has open
-  Own,       // made by this run: whoever still reads it, and whatever names it has
+  Leftover,   // another run's: only a plain file of one name that nobody has open
+  Installed,  // an install's, removed later: whoever reads it (the game may), one name only
+  Own,        // made by this run: whoever still reads it, and whatever names it has
 };
 
 // Deletes folder_path + name (folder_path ending in its separator) when that is
 // a file named so in folder, read-only or not, checked through the very handle
-// that deletes it, opened as the name itself. Deleting by name would not do:
-// under Wine it deletes what a Linux link leads to.
+// that deletes it, opened as the name itself; NotOurs for a folder or a link of
+// any kind there, which the open reaches as itself, directory or not. Deleting
+// by name would not do: under Wine it deletes what a Linux link leads to.
 RemoveOutcome RemoveFileNamed(const FolderIdentity& folder, const std::string& folder_path,
                               const std::string& name, Removal removal);
 
-// Removes a file of ours at path (whoever reads it, whatever names it has), its
-// folder identified first.
-RemoveOutcome RemoveOwnFile(const std::string& path);
+// Removes a file of ours at path as removal allows, its folder identified first.
+RemoveOutcome RemoveOwnFile(const std::string& path, Removal removal);
 
 // A fresh file beside target under the first free one of attempts temporary
 // names, open for writing and deleting, with the given attributes; attempt is

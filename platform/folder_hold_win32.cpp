@@ -17,13 +17,6 @@ namespace {
 // to follow a junction that no administrator made.
 constexpr DWORD kUntrustedMountPoint = 448;  // ERROR_UNTRUSTED_MOUNT_POINT
 
-// File systems compare names without case, and so must we: the game may spell
-// "Interf3\maps\skirmish" with other capitals than the install does.
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 }  // namespace
 
 bool TemporaryFits(const std::string& target) {

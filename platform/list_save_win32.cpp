@@ -127,7 +127,7 @@ struct Temporary {
       detail::Discard(file.Get());
       file.Close();
     } else {
-      detail::RemoveOwnFile(path);
+      detail::RemoveOwnFile(path, detail::Removal::Own);
     }
   }
 };
@@ -140,7 +140,7 @@ Put PutInPlaceOf(const std::string& path, Temporary& temporary, const std::strin
   if (UsesSystemReplace()) {
     temporary.file.Close();
     if (ReplaceFileA(path.c_str(), temporary.path.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
-      detail::RemoveOwnFile(backup);
+      detail::RemoveOwnFile(backup, detail::Removal::Own);
       return Put::Replaced;
     }
     const DWORD error = GetLastError();
@@ -177,7 +177,7 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, Temporary& temporary,
     // The temporary has taken on the old list's attributes and streams: moved
     // into the free name, it is the list. Else the old list goes back.
     if (MoveFileExA(temporary.path.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
-      detail::RemoveOwnFile(backup);
+      detail::RemoveOwnFile(backup, detail::Removal::Own);
       return WriteOutcome::Ok;
     }
     // If that fails too, both stay beside the list, kept by later clean-ups
@@ -224,7 +224,7 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
   probe.Close();
   const WriteOutcome outcome = known ? SaveOverExisting(path, bytes, basic.FileAttributes)
                                      : WriteOutcome::CannotCreate;
-  if (outcome != WriteOutcome::Ok && !existed) detail::RemoveOwnFile(path);
+  if (outcome != WriteOutcome::Ok && !existed) detail::RemoveOwnFile(path, detail::Removal::Own);
   return outcome;
 }
 

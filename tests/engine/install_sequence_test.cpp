@@ -181,13 +181,24 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
 }
 
+// What stands at QXMap001.m3d's name at the removal: the install's copy, or
+// since the install a link (to a file, a hard one, to a folder) outside the
+// game or a folder; or the install's copy over the game's qxmap001.m3d.
+enum class AtMapName {
+  Copy,
+  LinkToAFile,
+  HardLink,
+  LinkToAFolder,
+  Folder,
+  GameFileInOtherCapitals
+};
+
 // Installed, then another pack's lines added in their own line endings, then
 // removed again: the lists are what they were but for those lines.
 struct RemovalCase {
   GameFixture::Layout layout;
   bool foreign_lines;
-  // A map file replaced since by a link to a file outside the game (plain layout).
-  bool map_file_is_a_link;
+  AtMapName at_map_name;
 };
 
 class InstallThenRemove : public InstallSequence,
@@ -196,6 +207,13 @@ class InstallThenRemove : public InstallSequence,
 TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
   GameFixture game(GetParam().layout);
   Prepare(game);
+  const AtMapName at_map_name = GetParam().at_map_name;
+  const std::string skirmish = game.DataRelative("Missions\\Skirmish");
+  if (at_map_name == AtMapName::GameFileInOtherCapitals)
+    game.scratch.WriteFile(skirmish + "\\qxmap001.m3d", "the game's");
+  // Only where names are compared with case is the game's file another than the install's.
+  const bool game_file_kept = at_map_name == AtMapName::GameFileInOtherCapitals &&
+                              !game.scratch.Exists(skirmish + "\\QXMAP001.M3D");
   pack::MapCatalogue catalogue;
   ASSERT_TRUE(Install(game, catalogue).finish_shown);
   const char* const foreign[] = {"#Foreign\n", "#Foreign\r\n#Foreign_TXT\r\n-", "Foreign_TXT Far"};
@@ -203,12 +221,21 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
                                "Missions\\Text\\Skirbatlnames.txt"};
   for (int i = 0; i < 3 && GetParam().foreign_lines; ++i)
     game.scratch.WriteFile(game.DataRelative(lists[i]), game.ReadData(lists[i]) + foreign[i]);
+  const std::string map_file = game.DataPath("Missions\\Skirmish\\QXMap001.m3d");
+  game.scratch.WriteFile("Outside\\secret.m3d", "not a map");
+  game.scratch.MakeFolder("Outside\\maps");
+  const bool left =
+      at_map_name != AtMapName::Copy && at_map_name != AtMapName::GameFileInOtherCapitals;
+  if (left) RemoveTree(map_file);
   std::unique_ptr<PlantedLink> link;
-  if (GetParam().map_file_is_a_link) {
-    game.scratch.WriteFile("Outside\\secret.m3d", "not a map");
-    RemoveTree(game.DataPath("Missions\\Skirmish\\QXMap001.m3d"));
+  if (at_map_name == AtMapName::Folder) {
+    ASSERT_TRUE(CreateOneFolder(map_file));
+  } else if (left) {
     link = std::make_unique<PlantedLink>(game.DataPath("Missions\\Skirmish"), "QXMap001.m3d",
-                                         "../../../../Outside/secret.m3d", true);
+                                         at_map_name == AtMapName::LinkToAFolder
+                                             ? "../../../../Outside/maps"
+                                             : "../../../../Outside/secret.m3d",
+                                         at_map_name != AtMapName::HardLink);
     if (!link->IsPlanted()) GTEST_SKIP() << "this system makes no such link";
   }
 
@@ -223,19 +250,28 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
                                          : kGameSingleMissions);
   EXPECT_EQ(game.ReadData(lists[1]), kGameMissions + kept(1));
   EXPECT_EQ(game.ReadData(lists[2]), kGameBattleNames + kept(2));
-  EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Missions\\Skirmish")),
-            link ? "QXMap001.m3d\n" : "");
+  EXPECT_EQ(game.scratch.ListNames(skirmish), left             ? "QXMap001.m3d\n"
+                                              : game_file_kept ? "qxmap001.m3d\n"
+                                                               : "");
   EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Interf3\\maps\\skirmish")), "");
-  if (link) {
-    EXPECT_EQ(game.scratch.ReadFile("Outside\\secret.m3d"), "not a map");
+  EXPECT_EQ(game.scratch.ReadFile("Outside\\secret.m3d"), "not a map");
+  EXPECT_TRUE(platform::IsFolder(game.scratch.At("Outside\\maps")));
+  if (game_file_kept) {
+    EXPECT_EQ(game.scratch.ReadFile(skirmish + "\\qxmap001.m3d"), "the game's");
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, InstallThenRemove,
-                         testing::Values(RemovalCase{GameFixture::Layout::Plain, false, false},
-                                         RemovalCase{GameFixture::Layout::Run, false, false},
-                                         RemovalCase{GameFixture::Layout::Both, true, false},
-                                         RemovalCase{GameFixture::Layout::Plain, false, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, InstallThenRemove,
+    testing::Values(RemovalCase{GameFixture::Layout::Plain, false, AtMapName::Copy},
+                    RemovalCase{GameFixture::Layout::Run, false, AtMapName::Copy},
+                    RemovalCase{GameFixture::Layout::Both, true, AtMapName::Copy},
+                    RemovalCase{GameFixture::Layout::Plain, false, AtMapName::LinkToAFile},
+                    RemovalCase{GameFixture::Layout::Plain, false, AtMapName::HardLink},
+                    RemovalCase{GameFixture::Layout::Plain, false, AtMapName::Folder},
+                    RemovalCase{GameFixture::Layout::Plain, false, AtMapName::LinkToAFolder},
+                    RemovalCase{GameFixture::Layout::Plain, false,
+                                AtMapName::GameFileInOtherCapitals}));
 
 // Each failing step, with exactly what stays written.
 struct FailureCase {

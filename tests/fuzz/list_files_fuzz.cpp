@@ -126,6 +126,7 @@ void CheckLinesTakenOut(const std::string& bytes) {
       Check(original.Line(i).compare(0, 1, "#") == 0);
   }
   Check(matched == result.Count());
+  for (std::size_t i = 0; i < result.Count(); ++i) Check(result.Line(i).compare(0, 1, "#") != 0);
   const auto tail = [](const std::string& text) {
     return text.substr(line_breaks::TextEnd(text.data(), text.size()));
   };

@@ -56,9 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "xQXMap001_TXT no\r\nQXMap001_TXTno\r\n",
                     "CAMPAIGN_TXT C\r\nQXMap0010_TXT no\r\nxQXMap001_TXT no\r\nQXMap001_TXTno\r\n",
                     nullptr},
-        // Out, the lone CR and the LF would read as one CR LF, losing the empty line.
-        RemovalCase{"LineBetweenALoneCrAndAnEmptyLineStays", RemoveBattleNames,
-                    "A\rQXMap001_TXT t\n\nB", "A\rQXMap001_TXT t\n\nB", nullptr},
+        // Out with its whole break, the lone CR and the next LF would read as one
+        // CR LF, losing the empty line: its break's LF stays.
+        RemovalCase{"LineBetweenALoneCrAndAnEmptyLineOutItsLfKept", RemoveBattleNames,
+                    "A\rQXMap001_TXT t\n\nB", "A\r\n\nB", nullptr},
+        RemovalCase{"EntryAfterALoneCrOutAndCounted", RemoveFromSingleMissionList,
+                    "9\r\nA\r#QXMap001\n\nB\r#QXMap002\r\n\nC", "3\r\nA\r\n\nB\r\n\nC", nullptr},
         RemovalCase{"WhatFollowsANulStays", RemoveBattleNames,
                     std::string("QXMap001_TXT t\r\nK\0QXMap002_TXT u\r\n", 35),
                     std::string("K\0QXMap002_TXT u\r\n", 19), nullptr}),
