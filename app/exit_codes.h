@@ -8,12 +8,14 @@ namespace app {
 
 enum ExitCode : int {
   kExitDone = 0,
-  kExitBadArguments = 1,     // unknown arguments, or a log that cannot be written: nothing done
+  kExitBadArguments = 1,     // unknown arguments, or a log that cannot be opened (nothing
+                             // done) or written (what the run did is done)
   kExitFolderRefused = 2,    // no game folder found, not the game's, or not one to write into
   kExitPackIncomplete = 3,   // the pack's maps are not all there to be read
   kExitGameFileFailure = 4,  // a list or map file cannot be read, written or removed
   kExitNotRecorded = 5,      // installed, but Installed apps cannot take the entry
   kExitCancelled = 6,        // the removal question answered No
+  kExitNoRoom = 7,           // the game's drive cannot take the pack: nothing done
 };
 
 inline ExitCode ExitCodeOf(FailureKind kind) {
@@ -24,6 +26,8 @@ inline ExitCode ExitCodeOf(FailureKind kind) {
       return kExitPackIncomplete;
     case FailureKind::NotRecorded:
       return kExitNotRecorded;
+    case FailureKind::NoRoom:
+      return kExitNoRoom;
     case FailureKind::GameFile:
       break;
   }

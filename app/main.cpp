@@ -85,23 +85,31 @@ int RunWizard(engine::StepLog& log, int show_command) {
   return RunMessageLoop(*form);
 }
 
-// The wizard, or what the command line asks for instead.
+// The wizard, or what the command line asks for instead, into log.
+int RunLogged(const engine::SetupOptions& options, engine::StepLog& log, int show_command) {
+  if (!options.refusal.empty()) {
+    log.Write(FillIn(messages::kLogFailed, {FormatInt(app::kExitBadArguments), options.refusal}));
+    if (!options.silent) app::HandleFailure(options.refusal);
+    return app::kExitBadArguments;
+  }
+  if (options.uninstall) return app::RunRemoval(options, log);
+  if (options.silent) return app::RunSilentInstall(options, log);
+  return RunWizard(log, show_command);
+}
+
 int RunAsAsked(const engine::SetupOptions& options, int show_command) {
-  std::unique_ptr<engine::StepLog> log = std::make_unique<engine::NoStepLog>();
+  if (options.log_file.empty()) {
+    engine::NoStepLog none;
+    return RunLogged(options, none, show_command);
+  }
+  std::unique_ptr<app::LogFile> log;
   try {
-    if (!options.log_file.empty()) log = std::make_unique<app::LogFile>(options.log_file);
+    log = std::make_unique<app::LogFile>(options.log_file);
   } catch (const Failure& failure) {
     if (!options.silent) app::HandleFailure(failure.what());
     return app::kExitBadArguments;
   }
-  if (!options.refusal.empty()) {
-    log->Write(FillIn(messages::kLogFailed, {FormatInt(app::kExitBadArguments), options.refusal}));
-    if (!options.silent) app::HandleFailure(options.refusal);
-    return app::kExitBadArguments;
-  }
-  if (options.uninstall) return app::RunRemoval(options, *log);
-  if (options.silent) return app::RunSilentInstall(options, *log);
-  return RunWizard(*log, show_command);
+  return log->Reported(RunLogged(options, *log, show_command), options.silent);
 }
 
 }  // namespace
