@@ -1,19 +1,19 @@
 #include "app/log_file.h"
 
+#include "app/error_handler.h"
+#include "app/exit_codes.h"
 #include "base/failure.h"
 #include "base/messages.h"
 
 namespace app {
 
-LogFile::LogFile(const std::string& path)
-    : file_(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL, nullptr)) {
-  if (file_ == INVALID_HANDLE_VALUE) Fail(messages::kCannotCreateFile, path);
+LogFile::LogFile(const std::string& path) : path_(path), file_(path) {
+  if (file_.Opening() == platform::AppendOpening::NotPlain) Fail(messages::kLogNotAPlainFile, path);
+  if (file_.Opening() != platform::AppendOpening::Ok) Fail(messages::kCannotCreateFile, path);
 }
 
-LogFile::~LogFile() { CloseHandle(file_); }
-
 void LogFile::Write(const std::string& line) {
+  if (failed_) return;
   // One line a step: a message's own line breaks become spaces.
   std::string text;
   for (char c : line)
@@ -21,9 +21,15 @@ void LogFile::Write(const std::string& line) {
       text += c;
     else if (text.empty() || text.back() != ' ')
       text += ' ';
-  text += "\r\n";
-  DWORD written = 0;
-  WriteFile(file_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  if (file_.Append(text + "\r\n")) return;
+  failed_ = true;
+  first_lost_ = text;
+}
+
+int LogFile::Reported(int exit_code, bool silent) const {
+  if (!failed_) return exit_code;
+  if (!silent) HandleFailure(FillIn(messages::kLogCannotBeWritten, {path_, first_lost_}));
+  return exit_code == kExitDone ? kExitBadArguments : exit_code;
 }
 
 }  // namespace app

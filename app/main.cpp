@@ -140,6 +140,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
   } catch (const std::exception& failure) {
     exit_code = EndBrokenRun(options, log(), failure);
   }
+  if (log_file) exit_code = log_file->Reported(exit_code, options.silent);
   if (com_ready) CoUninitialize();
   return exit_code;
 }

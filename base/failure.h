@@ -12,6 +12,7 @@ enum class FailureKind {
   FolderRefused,   // the game folder is not one to write into
   PackIncomplete,  // the pack's maps are not all there to be read
   NotRecorded,     // Installed apps cannot take the pack's entry
+  NoRoom,          // the game's drive cannot take the pack
 };
 
 class Failure : public std::runtime_error {

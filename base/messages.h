@@ -21,6 +21,16 @@ inline constexpr char kPathTooLong[] =
 inline constexpr char kFileHoldsNulByte[] =
     "File %s holds a NUL byte and cannot be rewritten without losing its end";
 
+// A map file's copy failed once the pack was checked: the pack's file, the
+// game's, and why (one of the reasons below).
+inline constexpr char kCannotCopyFile[] = "Cannot copy file %s to %s: %s";
+inline constexpr char kCopyNoRoom[] = "the drive is full";
+inline constexpr char kCopyInUse[] = "another program has it open";
+inline constexpr char kCopyRefused[] =
+    "the system refused to put it there (a folder of that name, a drive that only reads, "
+    "or no right to write there)";
+inline constexpr char kCopyFailed[] = "reading or writing it failed";
+
 // The game's registry entry.
 inline constexpr char kInvalidDataType[] = "Invalid data type for '%s'";
 inline constexpr char kFailedToGetData[] = "Failed to get data for '%s'";
@@ -41,6 +51,12 @@ inline constexpr char kPackInsideArchive[] =
     "them in %s, but cannot read %s there.\n\n"
     "Extract the whole archive into one folder and start Setup.exe from that folder. "
     "Nothing has been installed.";
+
+// The game's drive cannot take the pack: megabytes needed (rounded up), the
+// game folder, megabytes free (rounded down).
+inline constexpr char kNoRoomForPack[] =
+    "The Zelmora maps need %s MB free on the drive of %s, but it has only %s MB free.\n\n"
+    "Make room on that drive and run Setup again. Nothing has been installed.";
 
 // The log: a line a step, filled in with paths as the steps use them.
 inline constexpr char kLogGameFolder[] = "Game folder: %s (%s)";
@@ -66,6 +82,13 @@ inline constexpr char kLogRemovedPack[] = "the pack is removed";
 inline constexpr char kLogCancelled[] = "Cancelled: the removal question was answered No";
 inline constexpr char kLogFailed[] = "Failed, exit code %d: %s";
 inline constexpr char kLogStopped[] = "Stopped: %s";
+// The log file named with /LOG= is a link or not a file of its own.
+inline constexpr char kLogNotAPlainFile[] =
+    "The log file %s is a link, a folder or one of several names of one file: Setup writes its "
+    "log only into a plain file of its own. Nothing has been changed.";
+// A write to the log failed: the log, and the first line it lacks.
+inline constexpr char kLogCannotBeWritten[] =
+    "Cannot write file %s: the log stops before the line \"%s\"";
 
 // Runs from the command line: Setup.exe /S, /D=, /LOG=, /uninstall.
 inline constexpr char kUnknownArgument[] =
@@ -102,6 +125,10 @@ inline constexpr char kGameFolderUnreachable[] =
 inline constexpr char kFolderIsALink[] =
     "The folder %s is a link to another place. Setup writes only into the game's own folders "
     "and has changed nothing";
+// A folder the install writes into is there but does not open.
+inline constexpr char kFolderCannotBeOpened[] =
+    "The folder %s cannot be opened: another program may hold it, or Setup may not read it. "
+    "Setup has changed nothing";
 // Windows refused a junction on the way that no administrator made.
 inline constexpr char kFolderBehindUntrustedLink[] =
     "Windows refused the way to the folder %s: it leads through a link that a user without "

@@ -15,6 +15,8 @@ InstallFolders::InstallFolders(const std::string& game_folder, const GamePaths& 
       Fail(FailureKind::FolderRefused, messages::kFolderIsALink, {hold_.Refused()});
     case platform::HoldOutcome::UntrustedLink:
       Fail(FailureKind::FolderRefused, messages::kFolderBehindUntrustedLink, {hold_.Refused()});
+    case platform::HoldOutcome::CannotOpen:
+      Fail(FailureKind::FolderRefused, messages::kFolderCannotBeOpened, {hold_.Refused()});
     case platform::HoldOutcome::PathTooLong:
       Fail(FailureKind::FolderRefused, messages::kPathTooLong, {hold_.Refused()});
   }

@@ -13,9 +13,9 @@ namespace engine {
 
 class InstallFolders {
  public:
-  // Before the first write: fails (FolderRefused) with kFolderIsALink or
-  // kFolderBehindUntrustedLink naming the folder, or with kPathTooLong naming a
-  // file, and nothing is written.
+  // Before the first write: fails (FolderRefused) with kFolderIsALink,
+  // kFolderBehindUntrustedLink or kFolderCannotBeOpened naming the folder, or
+  // with kPathTooLong naming a file, and nothing is written.
   InstallFolders(const std::string& game_folder, const GamePaths& paths,
                  const pack::MapCatalogue& catalogue);
 

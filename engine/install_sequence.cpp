@@ -5,6 +5,7 @@
 #include "engine/game_folder.h"
 #include "engine/game_paths.h"
 #include "engine/install_folders.h"
+#include "engine/install_room.h"
 #include "engine/map_copy.h"
 #include "engine/pack_source.h"
 #include "listfiles/battle_names.h"
@@ -29,17 +30,26 @@ void RunInstall(InstallView& view, InstallRecord& record, MapCatalogue& catalogu
   PackSources sources(pack_folder, catalogue);
   const GamePaths paths(game);
   const InstallFolders folders(game, paths, catalogue);
+  CheckRoomForPack(game, paths, sources);
 
   UpdateSingleMissionList(paths.SingleMissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.SingleMissionList()));
   UpdateMissionList(paths.MissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.MissionList()));
 
+  // The pack was checked whole: a copy that fails is a failure. Only where the
+  // game has no folder for it is the file passed over, as the game's own
+  // installs leave such folders out.
   const auto copy = [&](const std::string& file_name, std::string* content = nullptr) {
+    const std::string source = MapSourcePath(pack_folder, file_name);
     const std::string destination = paths.MapDestination(file_name);
-    const bool copied = CopyMapFile(sources.Take(file_name), destination, content);
-    log.Write(FillIn(copied ? messages::kLogCopied : messages::kLogNotCopied,
-                     {MapSourcePath(pack_folder, file_name), destination}));
+    const platform::CopyOutcome outcome =
+        CopyMapFile(sources.Take(file_name), destination, content);
+    const bool copied = outcome == platform::CopyOutcome::Ok;
+    if (!copied && outcome != platform::CopyOutcome::NoFolder)
+      Fail(messages::kCannotCopyFile, {source, destination, CopyFailureReason(outcome)});
+    log.Write(
+        FillIn(copied ? messages::kLogCopied : messages::kLogNotCopied, {source, destination}));
     return copied;
   };
   for (const std::string& entry : catalogue.MapNames) {

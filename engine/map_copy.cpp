@@ -1,5 +1,7 @@
 #include "engine/map_copy.h"
 
+#include "base/messages.h"
+
 namespace engine {
 
 std::string MapSourcePath(const std::string& current_directory, const std::string& file_name) {
@@ -16,10 +18,22 @@ platform::SourceFile OpenMapSource(const std::string& current_directory,
   return platform::OpenSourceNamedInWindows1252(maps_folder, file_name);
 }
 
-bool CopyMapFile(platform::SourceFile source, const std::string& destination_path,
-                 std::string* copied) {
-  return platform::CopyFileReplacing(std::move(source), destination_path, copied) ==
-         platform::CopyOutcome::Ok;
+platform::CopyOutcome CopyMapFile(platform::SourceFile source, const std::string& destination_path,
+                                  std::string* copied) {
+  return platform::CopyFileReplacing(std::move(source), destination_path, copied);
+}
+
+const char* CopyFailureReason(platform::CopyOutcome outcome) {
+  switch (outcome) {
+    case platform::CopyOutcome::NoRoom:
+      return messages::kCopyNoRoom;
+    case platform::CopyOutcome::InUse:
+      return messages::kCopyInUse;
+    case platform::CopyOutcome::Refused:
+      return messages::kCopyRefused;
+    default:
+      return messages::kCopyFailed;
+  }
 }
 
 }  // namespace engine

@@ -17,10 +17,12 @@ platform::SourceFile OpenMapSource(const std::string& current_directory,
                                    const std::string& file_name);
 
 // Copies the opened source over destination_path, replacing it; the
-// destination's name never changes. A failed copy is silently passed over: a
-// missing description file shows up when its title is read. Returns whether
-// the file was copied, for the log; copied, when given, receives its bytes.
-bool CopyMapFile(platform::SourceFile source, const std::string& destination_path,
-                 std::string* copied = nullptr);
+// destination's name never changes. Returns how it went (the install passes
+// over only a missing folder); copied, when given, receives the bytes copied.
+platform::CopyOutcome CopyMapFile(platform::SourceFile source, const std::string& destination_path,
+                                  std::string* copied = nullptr);
+
+// Why a copy failed, in words for its message.
+const char* CopyFailureReason(platform::CopyOutcome outcome);
 
 }  // namespace engine

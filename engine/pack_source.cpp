@@ -25,6 +25,7 @@ PackSources::PackSources(const std::string& pack_folder, const pack::MapCatalogu
              platform::ProgramRunsFromTemporaryFolder() ? messages::kPackInsideArchive
                                                         : messages::kPackIncomplete,
              {MapSourcePath(pack_folder, ""), name});
+      sizes_.emplace_back(name, source.Size());
       sources_.emplace(name, std::move(source));
     }
   }

@@ -2,8 +2,11 @@
 // Where the pack's maps are read from, and all of them opened for reading
 // before the install writes anything, so that what was checked is what is copied.
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "pack/map_catalogue.h"
 #include "platform/file_system.h"
@@ -28,8 +31,12 @@ class PackSources {
   // The opened file of that name (base name and extension), handed over once.
   platform::SourceFile Take(const std::string& file_name);
 
+  // Each file's name and length when it opened, in the order the install copies them.
+  const std::vector<std::pair<std::string, std::uint64_t>>& Sizes() const { return sizes_; }
+
  private:
   std::map<std::string, platform::SourceFile> sources_;
+  std::vector<std::pair<std::string, std::uint64_t>> sizes_;
 };
 
 }  // namespace engine

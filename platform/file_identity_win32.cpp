@@ -13,6 +13,11 @@
 
 namespace platform::detail {
 
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 std::wstring FinalPath(HANDLE handle) {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <string>
 
 namespace platform::detail {
@@ -14,6 +16,19 @@ inline std::string Native(const std::string& path) {
   std::string native = path;
   std::replace(native.begin(), native.end(), '\\', '/');
   return native;
+}
+
+// Writes up to count bytes, retrying partial writes; returns how many were
+// stored (errno tells why, where a write failed).
+inline std::size_t WriteAll(int fd, const char* data, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::write(fd, data + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
 }
 
 class ScopedDescriptor {

@@ -36,10 +36,10 @@ class SourceFile {
  public:
   static constexpr std::intptr_t kNoHandle = -1;
   // handle: the system's (a descriptor on POSIX), or kNoHandle when it did not open.
-  SourceFile(std::intptr_t handle, Readability readability)
-      : handle_(handle), readability_(readability) {}
+  SourceFile(std::intptr_t handle, Readability readability, std::uint64_t size = 0)
+      : handle_(handle), readability_(readability), size_(size) {}
   SourceFile(SourceFile&& other) noexcept
-      : handle_(other.handle_), readability_(other.readability_) {
+      : handle_(other.handle_), readability_(other.readability_), size_(other.size_) {
     other.handle_ = kNoHandle;
   }
   ~SourceFile();  // each file layer closes its own kind of handle
@@ -51,6 +51,8 @@ class SourceFile {
   // but does not open (held by another program with no sharing, no right to
   // read it, a folder).
   Readability State() const { return readability_; }
+  // Its length in bytes when it opened.
+  std::uint64_t Size() const { return size_; }
   // Hands the system's handle over to the caller, who closes it.
   std::intptr_t Release() {
     const std::intptr_t handle = handle_;
@@ -61,6 +63,7 @@ class SourceFile {
  private:
   std::intptr_t handle_;
   Readability readability_;
+  std::uint64_t size_;
 };
 
 // Opens path as a copy's source.
@@ -73,19 +76,34 @@ SourceFile OpenSource(const std::string& path);
 // POSIX names are bytes: there the Windows-1252 reading is the name in UTF-8.
 SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name);
 
-enum class CopyOutcome { Ok, SourceMissing, Failed };
+enum class CopyOutcome {
+  Ok,
+  SourceMissing,  // the source was not there
+  NoFolder,       // no folder to write into: missing, or not among the held ones
+  NoRoom,         // the destination's drive is full
+  InUse,          // another program holds the destination, or its temporary's name
+  Refused,        // the system refused to write there (a folder at its name, no right)
+  Failed,         // any other failure, a source that did not open included
+};
 
 // Copies the opened source over the destination in one step: into a fresh
 // temporary beside it (never through a name planted there), then renamed over
 // it, so the destination holds its old bytes or the new ones, never a part, and
 // whatever another name of the old file (a link) leads to keeps its own. A
 // read-only or hidden destination is replaced too; a failed copy leaves it as
-// it was. Never creates a folder. SourceMissing: the source was not there;
-// Failed: any other failure, a source that did not open or a destination
-// outside the held folders (folder_hold.h) included. When copied is given, it
+// it was. Never creates a folder; a destination outside the held folders
+// (folder_hold.h) is NoFolder too. When copied is given, it
 // receives the bytes copied: for a small file whose content is read next.
 CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
                               std::string* copied = nullptr);
+
+// The room free for this user on the drive that holds folder, in bytes; false
+// when the system cannot tell.
+bool FreeRoom(const std::string& folder, std::uint64_t& bytes);
+
+// The length of the plain file at path, as its name reports it; 0 where there is
+// none, or a folder.
+std::uint64_t FileSizeAt(const std::string& path);
 
 enum class RemoveOutcome { Removed, Missing, NotOurs, Failed };
 

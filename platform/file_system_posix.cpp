@@ -19,24 +19,13 @@ namespace platform {
 
 using detail::Native;
 using detail::ScopedDescriptor;
+using detail::WriteAll;
 
 namespace {
 
 bool IsRegularFile(int fd) {
   struct stat status {};
   return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-}
-
-// Writes up to count bytes, retrying partial writes; returns how many were stored.
-std::size_t WriteAll(int fd, const char* data, std::size_t count) {
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::write(fd, data + done, count - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
 }
 
 // Windows-1252's characters at 80 to 9F hex; 0 where it has none.
@@ -100,6 +89,28 @@ int OpenListForSaving(const std::string& target, bool& existed) {
 
 // The folder refuses for lack of rights.
 bool Forbidden(int error) { return error == EACCES || error == EPERM; }
+
+// What the error of a failed step of a copy tells its caller.
+CopyOutcome CopyFailure(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return CopyOutcome::NoFolder;
+    case ENOSPC:
+    case EDQUOT:
+      return CopyOutcome::NoRoom;
+    case EBUSY:
+    case ETXTBSY:
+    case EEXIST:  // every temporary name taken
+      return CopyOutcome::InUse;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+      return CopyOutcome::Refused;
+  }
+  return CopyOutcome::Failed;
+}
 
 // A fresh file beside target, made only under a new name (never through a link
 // planted under one), locked until it is in place so that another run's
@@ -176,8 +187,11 @@ SourceFile OpenSource(const std::string& path) {
   if (!file.IsOpen())
     return SourceFile(SourceFile::kNoHandle,
                       errno == ENOENT ? Readability::Missing : Readability::Unreadable);
-  if (!IsRegularFile(file.Get())) return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
-  return SourceFile(file.Release(), Readability::Readable);
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
+    return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
+  return SourceFile(file.Release(), Readability::Readable,
+                    static_cast<std::uint64_t>(status.st_size));
 }
 
 SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name) {
@@ -193,22 +207,24 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
   ScopedDescriptor in(static_cast<int>(source.Release()));
-  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+  if (!detail::MayWriteInto(destination)) return CopyOutcome::NoFolder;
   const std::string target = Native(destination);
   std::string temporary_path;
   ScopedDescriptor out(CreateTemporaryBeside(target, temporary_path));
-  if (!out.IsOpen()) return CopyOutcome::Failed;
+  if (!out.IsOpen()) return CopyFailure(errno);
   ::fchmod(out.Get(), 0644);
   char chunk[65536];
   for (;;) {
+    errno = 0;
     const ssize_t n = ::read(in.Get(), chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0 ||
         WriteAll(out.Get(), chunk, static_cast<std::size_t>(n)) != static_cast<std::size_t>(n)) {
       if (n == 0 && out.Close() && ::rename(temporary_path.c_str(), target.c_str()) == 0)
         return CopyOutcome::Ok;
+      const int error = errno != 0 ? errno : ENOSPC;  // a short write that sets nothing
       ::unlink(temporary_path.c_str());
-      return CopyOutcome::Failed;
+      return CopyFailure(error);
     }
     if (copied != nullptr) copied->append(chunk, static_cast<std::size_t>(n));
   }

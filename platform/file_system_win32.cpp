@@ -31,15 +31,25 @@ bool CopyBytes(HANDLE in, HANDLE out, std::string* copied) {
     DWORD read = 0, written = 0;
     if (!ReadFile(in, chunk.data(), kCopyChunk, &read, nullptr)) return false;
     if (read == 0) return true;
-    if (!WriteFile(out, chunk.data(), read, &written, nullptr) || written != read) return false;
+    if (!WriteFile(out, chunk.data(), read, &written, nullptr)) return false;
+    if (written != read) {  // a short write that reports no error: the drive is full
+      SetLastError(ERROR_HANDLE_DISK_FULL);
+      return false;
+    }
     if (copied != nullptr) copied->append(chunk.data(), read);
   }
 }
 
 // How opening a source ended: Missing only where no file of that name is.
 SourceFile Opened(HANDLE file) {
-  if (file != INVALID_HANDLE_VALUE)
-    return SourceFile(reinterpret_cast<std::intptr_t>(file), Readability::Readable);
+  LARGE_INTEGER size = {};
+  if (file != INVALID_HANDLE_VALUE && GetFileSizeEx(file, &size))
+    return SourceFile(reinterpret_cast<std::intptr_t>(file), Readability::Readable,
+                      static_cast<std::uint64_t>(size.QuadPart));
+  if (file != INVALID_HANDLE_VALUE) {
+    CloseHandle(file);
+    return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
+  }
   const Readability state =
       GetLastError() == ERROR_FILE_NOT_FOUND ? Readability::Missing : Readability::Unreadable;
   return SourceFile(SourceFile::kNoHandle, state);
@@ -78,6 +88,24 @@ std::string LongPath(const std::string& path) {
   const std::string long_path = GrowingText(
       [&](char* buffer, DWORD size) { return GetLongPathNameA(path.c_str(), buffer, size); });
   return long_path.empty() ? path : long_path;
+}
+
+// What the error of a failed step of a copy tells its caller.
+CopyOutcome CopyFailure(DWORD error) {
+  switch (error) {
+    case ERROR_PATH_NOT_FOUND:
+      return CopyOutcome::NoFolder;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return CopyOutcome::NoRoom;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return CopyOutcome::InUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return CopyOutcome::Refused;
+  }
+  return CopyOutcome::Failed;
 }
 
 }  // namespace
@@ -153,15 +181,17 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
   ScopedFile in(reinterpret_cast<HANDLE>(source.Release()));
-  if (!detail::MayWriteInto(destination)) return CopyOutcome::Failed;
+  if (!detail::MayWriteInto(destination)) return CopyOutcome::NoFolder;
   int attempt = 0;
   ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
                                                detail::kTemporaryAttempts, attempt));
-  if (!out.IsOpen()) return CopyOutcome::Failed;
+  if (!out.IsOpen())
+    return attempt == detail::kTemporaryAttempts ? CopyOutcome::InUse : CopyFailure(GetLastError());
   if (CopyBytes(in.Get(), out.Get(), copied) && detail::MoveOver(out.Get(), destination))
     return CopyOutcome::Ok;
+  const DWORD error = GetLastError();
   detail::Discard(out.Get());
-  return CopyOutcome::Failed;
+  return CopyFailure(error);
 }
 
 RemoveOutcome RemoveFile(const std::string& path) {

@@ -21,6 +21,12 @@ class ScopedFile {
 
   bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE Get() const { return handle_; }
+  // Gives the handle up to the caller, who closes it.
+  HANDLE Release() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return handle;
+  }
   void Close() {
     if (IsOpen()) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
@@ -34,6 +40,10 @@ class ScopedFile {
 // with what that code page leaves undefined turned into its default character,
 // as they do (so the game, opening these bytes, meets the same name).
 std::wstring FileApiName(const std::string& bytes);
+
+// File systems compare names without case, and so must we: the game may spell
+// "Interf3\maps\skirmish" with other capitals than the install does.
+bool SamePath(const std::wstring& a, const std::wstring& b);
 
 // The final path of what handle is, links resolved as the system resolves
 // them (\\?\C:\...); empty when unknown.

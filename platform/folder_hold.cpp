@@ -14,7 +14,7 @@ namespace {
 const FolderHold* active_hold = nullptr;
 
 // The folder a refusal names: the first on the way down to relative that is
-// a link or that Windows refused, looked for only once one is known to be there.
+// refused, looked for only once one is known to be there.
 std::string FirstLinkOnTheWay(const detail::GameFolderRoot& root, const std::string& game_folder,
                               const std::string& relative) {
   for (const std::string& step : detail::FolderSteps(relative)) {

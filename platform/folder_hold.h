@@ -23,6 +23,7 @@ enum class HoldOutcome {
   Ok,
   Link,           // a folder on the way is a link, not where its name says
   UntrustedLink,  // Windows refused a junction on the way that no administrator made
+  CannotOpen,     // a folder that is there does not open (held by another program, no right)
   PathTooLong,    // a file's temporary would not fit the system's path limit
 };
 
@@ -31,13 +32,12 @@ enum class HoldOutcome {
 // the game folder's final path (the game folder itself may be reached through
 // links) followed by its relative path, so no folder on the way is a link
 // either; held without letting anyone delete, rename or replace it. A refusal
-// names the first folder on the way that is a link. A folder that does not
-// exist is passed over. When all is well, temporaries of the named files that
-// cut-off runs left in the folders are removed, as Setup's own files only: plain
-// files of one name directly in the folder, never a link or what it leads to,
-// and only while the file they belong to exists (after a replace that failed
-// halfway they may be its only copy). While a hold lives, the file layer writes
-// only into the folders it holds.
+// names the first folder on the way that is a link or does not open. A folder
+// that does not exist (nothing, or a file, at its name) is passed over. When all is well,
+// temporaries of the named files that cut-off runs left in the folders are removed, as Setup's own
+// files only: plain files of one name directly in the folder, never a link or what it leads to, and
+// only while the file they belong to exists (after a replace that failed halfway they may be its
+// only copy). While a hold lives, the file layer writes only into the folders it holds.
 class FolderHold {
  public:
   FolderHold(const std::string& game_folder, const std::vector<FolderToWrite>& folders);

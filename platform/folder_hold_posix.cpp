@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -45,9 +46,12 @@ HoldOutcome GameFolderRoot::Check(const std::string& relative, std::intptr_t& fo
   const std::string path = Native(JoinPath(game_folder_, relative));
   const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   struct stat status {};
-  if (fd < 0)
-    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) ? HoldOutcome::Link
-                                                                          : HoldOutcome::Ok;
+  if (fd < 0) {
+    const int error = errno;
+    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) return HoldOutcome::Link;
+    // Only a folder that is not there gets no writes; one that does not open refuses.
+    return error == ENOENT || error == ENOTDIR ? HoldOutcome::Ok : HoldOutcome::CannotOpen;
+  }
   if (RealPath(path) == root_ + Native(relative)) {
     folder = fd;
     return HoldOutcome::Ok;

@@ -42,8 +42,14 @@ HoldOutcome GameFolderRoot::Check(const std::string& relative, std::intptr_t& fo
                               FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (handle == INVALID_HANDLE_VALUE)
-    return GetLastError() == kUntrustedMountPoint ? HoldOutcome::UntrustedLink : HoldOutcome::Ok;
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == kUntrustedMountPoint) return HoldOutcome::UntrustedLink;
+    // Only a folder that is not there gets no writes; one that is there but
+    // does not open (another program holds it, no right to list it) refuses.
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? HoldOutcome::Ok
+                                                                          : HoldOutcome::CannotOpen;
+  }
   FILE_BASIC_INFO info;
   const bool is_folder = GetFileInformationByHandleEx(handle, FileBasicInfo, &info, sizeof info) &&
                          (info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

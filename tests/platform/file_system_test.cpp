@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "platform/append_file.h"
 #include "platform/folder_hold.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
@@ -189,13 +197,15 @@ TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
   const Case cases[] = {
       {"a", "b", platform::CopyOutcome::Ok, "alpha"},
       {"missing", "b", platform::CopyOutcome::SourceMissing, "older"},
-      {"a", "no\\b", platform::CopyOutcome::Failed, nullptr},
+      {"a", "no\\b", platform::CopyOutcome::NoFolder, nullptr},
+      {"a", "folder", platform::CopyOutcome::Refused, nullptr},  // a folder at its name
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.source) + " -> " + c.destination);
     ScratchFolder scratch;
     scratch.WriteFile("a", "alpha");
     scratch.WriteFile("b", "older");
+    scratch.MakeFolder("folder");
     EXPECT_EQ(platform::CopyFileReplacing(platform::OpenSource(scratch.At(c.source)),
                                           scratch.At(c.destination)),
               c.outcome);
@@ -203,9 +213,70 @@ TEST(CopyFileReplacing, CopiesAndTellsAMissingSourceFromOtherFailures) {
       EXPECT_EQ(scratch.ReadFile(c.destination), c.destination_content);
     } else {
       EXPECT_FALSE(scratch.Exists("no"));
+      EXPECT_EQ(scratch.ListNames(""), "a\nb\nfolder\n");  // no temporary left
     }
   }
 }
+
+// The log's file: added to at its end where it is a plain file of its own; a
+// link planted at its name (to a file Setup must not touch) is refused, and
+// what it leads to keeps its bytes or stays unmade.
+TEST(AppendFile, AddsToAPlainFileAndRefusesALinkAtItsName) {
+  struct Case {
+    const char* name;
+    const char* old_content;  // of a plain file there; or none
+    const char* link_to;      // a link there to this, relative; or none
+    bool symbolic;
+    platform::AppendOpening opening;
+  };
+  const Case cases[] = {
+      {"new file", nullptr, nullptr, false, platform::AppendOpening::Ok},
+      {"existing file", "old\r\n", nullptr, false, platform::AppendOpening::Ok},
+      {"symbolic link", nullptr, "outside.txt", true, platform::AppendOpening::NotPlain},
+      {"dangling link", nullptr, "gone.txt", true, platform::AppendOpening::NotPlain},
+      {"hard link", nullptr, "outside.txt", false, platform::AppendOpening::NotPlain},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder scratch;
+    scratch.WriteFile("outside.txt", "outside");
+    if (c.old_content != nullptr) scratch.WriteFile("log.txt", c.old_content);
+    std::unique_ptr<PlantedLink> link;
+    if (c.link_to != nullptr) {
+      link = std::make_unique<PlantedLink>(scratch.Path(), "log.txt", c.link_to, c.symbolic);
+      if (!link->IsPlanted()) continue;  // this system makes no such link
+    }
+    {
+      platform::AppendFile log(scratch.At("log.txt"));
+      EXPECT_EQ(log.Opening(), c.opening);
+      EXPECT_EQ(log.Append("line\r\n"), c.opening == platform::AppendOpening::Ok);
+    }
+    EXPECT_EQ(scratch.ReadFile("outside.txt"), "outside");
+    EXPECT_FALSE(scratch.Exists("gone.txt"));
+    if (c.opening == platform::AppendOpening::Ok) {
+      EXPECT_EQ(scratch.ReadFile("log.txt"),
+                std::string(c.old_content != nullptr ? c.old_content : "") + "line\r\n");
+    }
+  }
+}
+
+#ifndef _WIN32
+// A write the system refuses (here one past the largest file the process may
+// write, which a full drive gives as well) is told.
+TEST(AppendFile, TellsAWriteThatFails) {
+  ScratchFolder scratch;
+  platform::AppendFile log(scratch.At("log.txt"));
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const rlimit four_bytes = {4, old.rlim_max};
+  ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &four_bytes);
+  const bool appended = log.Append("a line\r\n");
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, SIG_DFL);
+  EXPECT_FALSE(appended);
+}
+#endif
 
 TEST(OpenSourceNamedInWindows1252, AnAsciiNameHasNoOtherReading) {
   ScratchFolder scratch;

@@ -46,6 +46,10 @@ bool HasOwnMark(const std::string& path);
 // Windows read-only and hidden, on POSIX a mode that lets nobody write. True on success.
 bool SetReadOnlyMark(const std::string& path);
 
+// Makes the file path length bytes long without writing them (a sparse file,
+// as a large pack file looks to its copy). True on success.
+bool SetFileLength(const std::string& path, std::uint64_t length);
+
 // True when ctest runs the program to save through the system's replace
 // (ZELMORA_SAVE_THROUGH=ReplaceFileA): the file layer is told so before any test.
 bool SavesThroughSystemReplace();
@@ -76,7 +80,7 @@ class TemporaryFolderMovedTo {
 // Holds a file open as another program would while this object lives: on
 // Windows an open for reading that shares everything (as a virus scanner does);
 // on POSIX, where nothing stops another open, also the lock that a save in
-// progress keeps on its temporary file.
+// progress keeps on its temporary file. A folder is held as well as a file.
 class FileHold {
  public:
   explicit FileHold(const std::string& path);

@@ -86,6 +86,10 @@ bool SetOwnMark(const std::string& path) { return ::chmod(Native(path).c_str(), 
 
 bool SetReadOnlyMark(const std::string& path) { return ::chmod(Native(path).c_str(), 0444) == 0; }
 
+bool SetFileLength(const std::string& path, std::uint64_t length) {
+  return ::truncate(Native(path).c_str(), static_cast<off_t>(length)) == 0;
+}
+
 // POSIX has no replace of its own.
 bool SavesThroughSystemReplace() { return false; }
 

@@ -127,6 +127,19 @@ bool SetReadOnlyMark(const std::string& path) {
   return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN) != 0;
 }
 
+bool SetFileLength(const std::string& path, std::uint64_t length) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD returned = 0;  // NTFS would take the room itself for a file that is not sparse
+  DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = static_cast<LONGLONG>(length);
+  const bool set = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return set;
+}
+
 bool SavesThroughSystemReplace() {
   static const bool asked = [] {
     const char* through = std::getenv("ZELMORA_SAVE_THROUGH");
@@ -167,8 +180,9 @@ FileHold::FileHold(const std::string& path)
     : FileHold(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE) {}
 
 FileHold::FileHold(const std::string& path, unsigned long access, unsigned long share)
-    : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(
-          path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+    : handle_(reinterpret_cast<std::intptr_t>(CreateFileA(path.c_str(), access, share, nullptr,
+                                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                                          nullptr))) {}
 
 FileHold::~FileHold() {
   if (IsHeld()) CloseHandle(reinterpret_cast<HANDLE>(handle_));

@@ -7,6 +7,7 @@
 
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 #include "tests/ui/wizard_session.h"
 
 namespace {
@@ -122,7 +123,18 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const WizardSession& s) {
                       RemoveTree(s.game.DataPath("Missions\\Text\\Skirbatlnames.txt"));
                     },
-                    "Game", "/S", 4, "Failed, exit code 4: Cannot open file ", false}),
+                    "Game", "/S", 4, "Failed, exit code 4: Cannot open file ", false},
+        FailureCase{"MapFileCannotBeCopied",
+                    [](const WizardSession& s) {
+                      s.game.scratch.MakeFolder(
+                          s.game.DataRelative("Missions\\Skirmish\\6Dukes.m3d"));
+                    },
+                    "Game", "/S", 4, "Failed, exit code 4: Cannot copy file ", false},
+        FailureCase{"NoRoomOnTheDrive",
+                    [](const WizardSession& s) {
+                      ASSERT_TRUE(SetFileLength(s.game.scratch.At("Maps\\6Dukes.jpg"), 1ull << 40));
+                    },
+                    "Game", "/S", 7, "Failed, exit code 7: The Zelmora maps need ", true}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(Unattended, UnknownArgumentWithoutSilenceIsToldInABoxAndChangesNothing) {
