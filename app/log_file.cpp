@@ -1,7 +1,7 @@
 #include "app/log_file.h"
 
 #include "app/error_handler.h"
-#include "app/exit_codes.h"
+#include "setup/exit_codes.h"
 #include "base/failure.h"
 #include "base/messages.h"
 
@@ -29,7 +29,7 @@ void LogFile::Write(const std::string& line) {
 int LogFile::Reported(int exit_code, bool silent) const {
   if (!failed_) return exit_code;
   if (!silent) HandleFailure(FillIn(messages::kLogCannotBeWritten, {path_, first_lost_}));
-  return exit_code == kExitDone ? kExitBadArguments : exit_code;
+  return exit_code == setup::kExitDone ? setup::kExitBadArguments : exit_code;
 }
 
 }  // namespace app

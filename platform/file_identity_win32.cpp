@@ -32,11 +32,6 @@ std::wstring FinalPath(HANDLE handle) {
   }
 }
 
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 bool IdentifyFolder(HANDLE folder, FolderIdentity& identity) {
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(folder, &info)) return false;

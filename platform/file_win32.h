@@ -41,10 +41,6 @@ class ScopedFile {
 // as they do (so the game, opening these bytes, meets the same name).
 std::wstring FileApiName(const std::string& bytes);
 
-// File systems compare names without case, and so must we: the game may spell
-// "Interf3\maps\skirmish" with other capitals than the install does.
-bool SamePath(const std::wstring& a, const std::wstring& b);
-
 // The final path of what handle is, links resolved as the system resolves
 // them (\\?\C:\...); empty when unknown.
 std::wstring FinalPath(HANDLE handle);
