@@ -39,8 +39,8 @@ void TakeValue(const std::string& argument, const std::string& name, std::string
 // means the same whatever the current directory.
 bool IsFullPath(const std::string& path) {
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
-  return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-         path[2] == '\\';
+  const char drive = static_cast<char>(path.empty() ? 0 : path[0] | 0x20);
+  return path.size() >= 3 && drive >= 'a' && drive <= 'z' && path[1] == ':' && path[2] == '\\';
 }
 
 }  // namespace
