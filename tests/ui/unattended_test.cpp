@@ -79,6 +79,34 @@ TEST(Unattended, InstallsAsTheWizardAndItsEntryTakesThePackOutAgain) {
   EXPECT_NE(written.find("\r\nDone: the pack is removed\r\n"), std::string::npos) << written;
 }
 
+// The deletes Windows does at its next start, as MoveFileEx leaves them.
+std::string DeletesAtRestart() {
+  char data[8192] = {};
+  DWORD size = sizeof data - 2;
+  RegGetValueA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
+               "PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, data, &size);
+  return std::string(data, size);
+}
+
+TEST(Unattended, AReinstallBeforeTheRestartKeepsItsEntryAndAGoneGameLetsItGo) {
+  WizardSession session;
+  const std::string log = " /LOG=" + session.game.scratch.At("setup.log");
+  const std::string install = "/S /D=" + session.game.GameFolder();
+  ASSERT_EQ(RunToEnd(session.program, install, session), 0);
+  ASSERT_EQ(RunToEnd(kKeptCopy, "/uninstall /S", session), 0);
+  ASSERT_EQ(RunToEnd(session.program, install, session), 0);
+  // The copy the entry starts has no delete waiting for it; the one moved aside has.
+  EXPECT_EQ(DeletesAtRestart().find(std::string(kKeptCopy) + '\0'), std::string::npos);
+  EXPECT_NE(DeletesAtRestart().find(std::string(kKeptCopy) + ".removed-"), std::string::npos);
+
+  RemoveTree(session.game.GameFolder());  // as Steam uninstalls the game
+  EXPECT_EQ(RunToEnd(kKeptCopy, "/uninstall /S" + log, session), 0);
+  EXPECT_EQ(EntryText("DisplayName"), "(none)");
+  EXPECT_NE(Log(session).find("The game is no longer in " + session.game.GameFolder()),
+            std::string::npos)
+      << Log(session);
+}
+
 // Each kind of failure: its exit code, its line in the log, and nothing written
 // before the step that failed.
 struct FailureCase {
