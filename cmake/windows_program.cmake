@@ -11,7 +11,7 @@ add_library(zelmora_app STATIC
   app/application_window.cpp
   app/error_handler.cpp
   app/log_file.cpp
-  app/runs_without_wizard.cpp
+  entry/runs_without_wizard.cpp
   app/message_services.cpp
   app/redirection_trust.cpp
   app/system_libraries.cpp
@@ -63,7 +63,7 @@ set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DE
   "${ZELMORA_PICTURES};${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_GENERATED}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
 
 function(zelmora_setup_program target)
-  add_executable(${target} WIN32 app/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})
+  add_executable(${target} WIN32 entry/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})
   add_dependencies(${target} zelmora_artwork)
   target_include_directories(${target} PRIVATE "${ZELMORA_GENERATED}" "${ZELMORA_RESOURCES}"
                              "${ZELMORA_ARTWORK}")

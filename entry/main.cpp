@@ -17,7 +17,7 @@
 #include "app/log_file.h"
 #include "app/message_services.h"
 #include "app/redirection_trust.h"
-#include "app/runs_without_wizard.h"
+#include "entry/runs_without_wizard.h"
 #include "app/system_libraries.h"
 #include "base/failure.h"
 #include "base/messages.h"
@@ -87,8 +87,8 @@ int RunAsAsked(const setup::SetupOptions& options, engine::StepLog& log, int sho
     return setup::kExitBadArguments;
   }
   platform::Win32System system;
-  if (options.uninstall) return app::RunRemoval(options, system, log);
-  if (options.silent) return app::RunSilentInstall(options, system, log);
+  if (options.uninstall) return entry::RunRemoval(options, system, log);
+  if (options.silent) return entry::RunSilentInstall(options, system, log);
   return RunWizard(system, log, show_command);
 }
 

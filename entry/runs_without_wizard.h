@@ -7,11 +7,11 @@
 #include "platform/system.h"
 #include "setup/setup_options.h"
 
-namespace app {
+namespace entry {
 
 int RunSilentInstall(const setup::SetupOptions& options, platform::System& system,
                      engine::StepLog& log);
 
 int RunRemoval(const setup::SetupOptions& options, platform::System& system, engine::StepLog& log);
 
-}  // namespace app
+}  // namespace entry

@@ -1,4 +1,4 @@
-#include "app/runs_without_wizard.h"
+#include "entry/runs_without_wizard.h"
 
 #include <windows.h>
 
@@ -10,18 +10,18 @@
 #include "setup/unattended_runs.h"
 #include "wizard/game_search.h"
 
-namespace app {
+namespace entry {
 namespace {
 
 // The player, asked and told in the application's boxes.
 class BoxPerson : public setup::Person {
  public:
   bool Agrees(const std::string& question) override {
-    return ShowMessageBox(question, ApplicationTitle(),
+    return app::ShowMessageBox(question, app::ApplicationTitle(),
                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
   }
-  void Tell(const std::string& text) override { ShowNotice(text); }
-  void TellFailure(const std::string& message) override { HandleFailure(message); }
+  void Tell(const std::string& text) override { app::ShowNotice(text); }
+  void TellFailure(const std::string& message) override { app::HandleFailure(message); }
 };
 
 // The folder the wizard shows at its start; none where the registry's entry is damaged.
@@ -51,4 +51,4 @@ int RunRemoval(const setup::SetupOptions& options, platform::System& system,
   return setup::RunRemoval(options, system, person, log);
 }
 
-}  // namespace app
+}  // namespace entry
