@@ -91,12 +91,13 @@ void SteamPath(const std::string& folder) {
   SetText(HKEY_CURRENT_USER, kValveSteamKey, 0, "SteamPath", folder);
 }
 
-// Where a row lays out its files: the session's folder and the home's .local
-// and snap folders.
+// Where a row lays out its files: the session's folder, the home's .local and
+// snap folders, and the prefix's own Steam folder (Proton's).
 struct Places {
   const ScratchFolder& scratch;
   const ScratchFolder& home_local;
   const ScratchFolder& home_snap;
+  const ScratchFolder& prefix_steam;
 };
 
 struct Machine {
@@ -115,8 +116,10 @@ TEST_P(FormCreateRegistry, FillsThePathBoxThatBrowseCancelPutsBack) {
   ASSERT_NE(ScratchHome(), "") << "run through ctest, which gives the tests a scratch HOME";
   const ScratchFolder home_local(ScratchHome() + "\\.local");
   const ScratchFolder home_snap(ScratchHome() + "\\snap");
+  const ScratchFolder prefix_steam("C:\\Program Files (x86)\\Steam");
   WizardSession session(false);
-  const std::string path_box = GetParam().lay_out({session.game.scratch, home_local, home_snap});
+  const std::string path_box =
+      GetParam().lay_out({session.game.scratch, home_local, home_snap, prefix_steam});
   WizardProcess& w = session.Start();
   if (!GetParam().error_box.empty()) {
     HWND box = w.WaitForBox();
@@ -250,6 +253,18 @@ INSTANTIATE_TEST_SUITE_P(
         Machine{"SnapSteamUnderWine",
                 [](const Places& p) {
                   return OnDriveZ(SteamGame(p.home_snap, "steam\\common\\.local\\share\\Steam"));
+                }},
+        Machine{"ProtonsOwnSteamFolderListsLibrariesOnDriveZ",
+                [](const Places& p) {
+                  // As a Proton prefix holds them: SteamPath set when the prefix is made,
+                  // the list written at each start, old top key, blocks, Z: paths.
+                  SteamPath(p.prefix_steam.Path());
+                  p.prefix_steam.WriteFile("steamapps\\libraryfolders.vdf",
+                                           "\"LibraryFolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" +
+                                               Quoted(OnDriveZ(p.scratch.At("SD card"))) +
+                                               "\n\t}\n}\n");
+                  SteamGame(p.scratch, "SD card");
+                  return OnDriveZ(p.scratch.At("SD card")) + "\\steamapps\\common\\" + kInstallDir;
                 }}),
     [](const testing::TestParamInfo<Machine>& info) { return info.param.name; });
 
