@@ -68,7 +68,8 @@ std::string InstallDirIn(const KeyValue& app_manifest) {
 
 std::vector<std::string> LinuxSteamFolders(const std::string& home) {
   return {home + "\\.local\\share\\Steam", home + "\\.steam\\steam",
-          home + "\\.var\\app\\com.valvesoftware.Steam\\.local\\share\\Steam"};
+          home + "\\.var\\app\\com.valvesoftware.Steam\\.local\\share\\Steam",
+          home + "\\snap\\steam\\common\\.local\\share\\Steam"};
 }
 
 std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host) {

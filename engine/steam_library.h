@@ -24,7 +24,7 @@ std::vector<std::string> LibraryFoldersIn(const KeyValue& library_list);
 std::string InstallDirIn(const KeyValue& app_manifest);
 
 // Where Steam for Linux keeps itself under the home folder: its own folder,
-// the older link to it, and the Flatpak's.
+// the older link to it, the Flatpak's and the Snap's.
 std::vector<std::string> LinuxSteamFolders(const std::string& home);
 
 // Whether the library list names Windows folders or Linux ones; these are

@@ -63,13 +63,20 @@ else
   sign
 fi
 
-# What the signature holds (the chain is not judged here: the signer's CA may
-# be one this machine does not know) against what the unsigned file gives.
-covered=$(osslsigncode verify -in "$signed.partial" 2>/dev/null |
-            sed -n 's/^Current message digest *: *\([0-9A-F]*\).*/\1/p' || true)
+# What the signature holds against what the unsigned file gives. osslsigncode
+# 2.5 prints no digest until a CA file is loaded, and a minimal system has no
+# certificate store: the certificates the signature carries serve as that file.
+# The chain is not judged here: the signer's CA may be one no machine here knows.
+osslsigncode extract-signature -pem -in "$signed.partial" -out "$work/signature.pem" \
+  >"$work/verify.log" 2>&1 &&
+  openssl pkcs7 -print_certs -in "$work/signature.pem" -out "$work/chain.pem" >>"$work/verify.log" 2>&1 &&
+  { osslsigncode verify -CAfile "$work/chain.pem" -in "$signed.partial" >>"$work/verify.log" 2>&1 || true; }
+covered=$(sed -n 's/^Current message digest *: *\([0-9A-F]*\).*/\1/p' "$work/verify.log")
 expected=$("$top/tools/authenticode-digest.sh" "$unsigned")
 if [ "$covered" != "$expected" ]; then
-  echo "sign-setup: the signature covers '$covered', the unsigned file gives $expected" >&2
+  echo "sign-setup: the signature covers '$covered', the unsigned file gives $expected;" \
+    "osslsigncode said:" >&2
+  cat "$work/verify.log" >&2
   exit 1
 fi
 mv "$signed.partial" "$signed"

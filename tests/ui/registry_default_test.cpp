@@ -15,16 +15,23 @@ using namespace wizard;
 const char kInstallDir[] = "Cossacks II Battle for Europe";
 
 // ctest runs the UI tests with HOME at a scratch folder "wine-home" and Wine's
-// WINEHOMEDIR follows HOME, so the wizard meets no Steam of the player's. Its
-// ".local" folder, where a row lays out Linux Steam, as Windows names it;
-// empty when the tests run without that home.
-std::string ScratchHomeLocal() {
+// WINEHOMEDIR follows HOME, so the wizard meets no Steam of the player's. That
+// home, where a row lays out Linux Steam, as Windows names it; empty when the
+// tests run without it.
+std::string ScratchHome() {
   char value[MAX_PATH + 1] = {};
   const std::string home(value, GetEnvironmentVariableA("WINEHOMEDIR", value, MAX_PATH));
   const std::string name = "\\wine-home";
   if (home.size() < 4 + name.size() || home.compare(home.size() - name.size(), name.size(), name))
     return std::string();
-  return home.substr(4) + "\\.local";  // after "\??\"
+  return home.substr(4);  // after "\??\"
+}
+
+// A folder as Wine shows a Linux path on drive Z:, as Proton writes libraries.
+std::string OnDriveZ(const std::string& folder) {
+  std::string path = "Z:" + LinuxPathOf(folder);
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
 }
 
 // A folder that the game folder check accepts.
@@ -84,10 +91,13 @@ void SteamPath(const std::string& folder) {
   SetText(HKEY_CURRENT_USER, kValveSteamKey, 0, "SteamPath", folder);
 }
 
-// Where a row lays out its files: the session's folder and the home's .local.
+// Where a row lays out its files: the session's folder, the home's .local and
+// snap folders, and the prefix's own Steam folder (Proton's).
 struct Places {
   const ScratchFolder& scratch;
   const ScratchFolder& home_local;
+  const ScratchFolder& home_snap;
+  const ScratchFolder& prefix_steam;
 };
 
 struct Machine {
@@ -103,10 +113,13 @@ void PrintTo(const Machine& machine, std::ostream* out) { *out << machine.name; 
 class FormCreateRegistry : public testing::TestWithParam<Machine> {};
 
 TEST_P(FormCreateRegistry, FillsThePathBoxThatBrowseCancelPutsBack) {
-  ASSERT_NE(ScratchHomeLocal(), "") << "run through ctest, which gives the tests a scratch HOME";
-  const ScratchFolder home_local(ScratchHomeLocal());
+  ASSERT_NE(ScratchHome(), "") << "run through ctest, which gives the tests a scratch HOME";
+  const ScratchFolder home_local(ScratchHome() + "\\.local");
+  const ScratchFolder home_snap(ScratchHome() + "\\snap");
+  const ScratchFolder prefix_steam("C:\\Program Files (x86)\\Steam");
   WizardSession session(false);
-  const std::string path_box = GetParam().lay_out({session.game.scratch, home_local});
+  const std::string path_box =
+      GetParam().lay_out({session.game.scratch, home_local, home_snap, prefix_steam});
   WizardProcess& w = session.Start();
   if (!GetParam().error_box.empty()) {
     HWND box = w.WaitForBox();
@@ -230,13 +243,28 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         Machine{"LinuxSteamLibraryUnderWine",
                 [](const Places& p) {
-                  const std::string library = LinuxPathOf(p.home_local.At("SD card"));
                   LibraryList(p.home_local, "share\\Steam",
-                              {LinuxPathOf(p.home_local.At("share\\Steam")), library});
+                              {LinuxPathOf(p.home_local.At("share\\Steam")),
+                               LinuxPathOf(p.home_local.At("SD card"))});
                   SteamGame(p.home_local, "SD card");
-                  std::string game = "Z:" + library + "\\steamapps\\common\\" + kInstallDir;
-                  std::replace(game.begin(), game.end(), '/', '\\');
-                  return game;
+                  return OnDriveZ(p.home_local.At("SD card")) + "\\steamapps\\common\\" +
+                         kInstallDir;
+                }},
+        Machine{"SnapSteamUnderWine",
+                [](const Places& p) {
+                  return OnDriveZ(SteamGame(p.home_snap, "steam\\common\\.local\\share\\Steam"));
+                }},
+        Machine{"ProtonsOwnSteamFolderListsLibrariesOnDriveZ",
+                [](const Places& p) {
+                  // As a Proton prefix holds them: SteamPath set when the prefix is made,
+                  // the list written at each start, old top key, blocks, Z: paths.
+                  SteamPath(p.prefix_steam.Path());
+                  p.prefix_steam.WriteFile("steamapps\\libraryfolders.vdf",
+                                           "\"LibraryFolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" +
+                                               Quoted(OnDriveZ(p.scratch.At("SD card"))) +
+                                               "\n\t}\n}\n");
+                  SteamGame(p.scratch, "SD card");
+                  return OnDriveZ(p.scratch.At("SD card")) + "\\steamapps\\common\\" + kInstallDir;
                 }}),
     [](const testing::TestParamInfo<Machine>& info) { return info.param.name; });
 
