@@ -18,7 +18,7 @@ class BoxPerson : public setup::Person {
  public:
   bool Agrees(const std::string& question) override {
     return app::ShowMessageBox(question, app::ApplicationTitle(),
-                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+                               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
   }
   void Tell(const std::string& text) override { app::ShowNotice(text); }
   void TellFailure(const std::string& message) override { app::HandleFailure(message); }
@@ -45,8 +45,7 @@ int RunSilentInstall(const setup::SetupOptions& options, platform::System& syste
   return setup::RunSilentInstall(options, wizard_folder, system, log);
 }
 
-int RunRemoval(const setup::SetupOptions& options, platform::System& system,
-               engine::StepLog& log) {
+int RunRemoval(const setup::SetupOptions& options, platform::System& system, engine::StepLog& log) {
   BoxPerson person;
   return setup::RunRemoval(options, system, person, log);
 }

@@ -12,8 +12,8 @@
 namespace platform {
 namespace {
 
-bool SetMachineValue(const std::string& key, const std::string& name, DWORD type,
-                     const void* data, DWORD size) {
+bool SetMachineValue(const std::string& key, const std::string& name, DWORD type, const void* data,
+                     DWORD size) {
   HKEY opened = nullptr;
   if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE | kGameRegistryView, nullptr, &opened,

@@ -7,8 +7,7 @@ namespace platform {
 
 class Win32System : public System {
  public:
-  bool ReadMachineText(const std::string& key, const std::string& name,
-                       std::string& text) override;
+  bool ReadMachineText(const std::string& key, const std::string& name, std::string& text) override;
   bool WriteMachineText(const std::string& key, const std::string& name,
                         const std::string& text) override;
   bool WriteMachineNumber(const std::string& key, const std::string& name,

@@ -105,7 +105,7 @@ void PackEntryRecord::Record(const std::string& game_folder) {
 std::string RecordedGameFolder(platform::System& system) {
   std::string folder;
   return system.ReadMachineText(kPackUninstallKey, "InstallLocation", folder) ? folder
-                                                                             : std::string();
+                                                                              : std::string();
 }
 
 void ForgetPackInstall(platform::System& system) {
@@ -123,8 +123,7 @@ void ForgetPackInstall(platform::System& system) {
       NotForgotten(aside + " cannot be deleted when Windows next starts");
     return;
   }
-  if (system.Delete(kept) == platform::Removal::Failed)
-    NotForgotten(kept + " cannot be deleted");
+  if (system.Delete(kept) == platform::Removal::Failed) NotForgotten(kept + " cannot be deleted");
   // Copies moved aside by earlier removals may still wait there for a restart.
   if (system.RemoveFolder(folder) == platform::Removal::Failed && !system.DeleteAtRestart(folder))
     NotForgotten(folder + " cannot be deleted");

@@ -100,15 +100,14 @@ int RunRemoval(const SetupOptions& options, platform::System& system, Person& pl
   const bool gone = place == GamePlace::Gone;
   if (gone) log.Write(FillIn(messages::kLogGameGone, folder));
   if (person != nullptr &&
-      !person->Agrees(FillIn(gone ? messages::kGameGoneQuestion : messages::kRemoveQuestion,
-                             folder))) {
+      !person->Agrees(
+          FillIn(gone ? messages::kGameGoneQuestion : messages::kRemoveQuestion, folder))) {
     log.Write(messages::kLogCancelled);
     return kExitCancelled;
   }
   try {
-    if (!gone &&
-        engine::RunUninstall(folder, pack::ProcessMapCatalogue(), log) ==
-            engine::RemovalOutcome::NotTheGame)
+    if (!gone && engine::RunUninstall(folder, pack::ProcessMapCatalogue(), log) ==
+                     engine::RemovalOutcome::NotTheGame)
       return Ended(kExitFolderRefused, messages::kIncorrectGameFolder, person, log);
     if (entry_folder) {
       ForgetPackInstall(system);

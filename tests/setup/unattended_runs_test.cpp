@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "base/failure.h"
-
 #include "tests/support/fake_system.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"

@@ -8,7 +8,8 @@ std::string Key(const std::string& path) { return AsciiLowerCase(path); }
 
 // Whether path lies below folder, case aside.
 bool Under(const std::string& path, const std::string& folder) {
-  return path.size() > folder.size() + 1 && Key(path.substr(0, folder.size() + 1)) == Key(folder + "\\");
+  return path.size() > folder.size() + 1 &&
+         Key(path.substr(0, folder.size() + 1)) == Key(folder + "\\");
 }
 
 }  // namespace
@@ -152,7 +153,8 @@ void FakeSystem::AddFile(const std::string& path, std::uint64_t size, std::uint6
 std::vector<std::string> FakeSystem::Below(const std::string& path) const {
   std::vector<std::string> names;
   for (const auto& folder : folders_)
-    if (Key(folder.second) == Key(path) || Under(folder.second, path)) names.push_back(folder.second);
+    if (Key(folder.second) == Key(path) || Under(folder.second, path))
+      names.push_back(folder.second);
   for (const auto& file : files_)
     if (Key(file.second.name) == Key(path) || Under(file.second.name, path))
       names.push_back(file.second.name);

@@ -18,8 +18,7 @@ class FakeSystem : public platform::System {
   // directory is current.
   FakeSystem(const std::string& program, const std::string& current);
 
-  bool ReadMachineText(const std::string& key, const std::string& name,
-                       std::string& text) override;
+  bool ReadMachineText(const std::string& key, const std::string& name, std::string& text) override;
   bool WriteMachineText(const std::string& key, const std::string& name,
                         const std::string& text) override;
   bool WriteMachineNumber(const std::string& key, const std::string& name,
@@ -60,8 +59,8 @@ class FakeSystem : public platform::System {
   bool Refuses(const char* step) const { return refused.count(step) != 0; }
 
   std::string program_, current_;
-  std::map<std::string, File> files_;                // by name without case
-  std::map<std::string, std::string> folders_;        // the same
+  std::map<std::string, File> files_;                                   // by name without case
+  std::map<std::string, std::string> folders_;                          // the same
   std::map<std::string, std::map<std::string, std::string>> registry_;  // numbers as decimal text
   std::vector<std::string> pending_;
 };
