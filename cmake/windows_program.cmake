@@ -28,9 +28,8 @@ add_library(zelmora_app STATIC
   wizard/gdi_objects.cpp
   wizard/page_picture.cpp
   wizard/picture_resampling.cpp
-  wizard/registry_key.cpp
   wizard/resource_bytes.cpp
-  wizard/select_folder.cpp
+  app/select_folder.cpp
 )
 target_link_libraries(zelmora_app PUBLIC zelmora_core zelmora_jpeg user32 gdi32 advapi32 shell32 ole32)
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/paths.h"
-#include "platform/file_system.h"
+#include "platform/system.h"
 
 namespace engine {
 namespace {
@@ -13,9 +13,10 @@ const std::array<const char*, 4> kRunStyleProbes = {"\\Run", "\\Run\\Data", "\\R
 const std::array<const char*, 2> kPlainStyleProbes = {"\\Data", "\\Data\\Missions"};
 
 template <std::size_t N>
-bool AnyProbeExists(const std::string& game_folder, const std::array<const char*, N>& probes) {
+bool AnyProbeExists(platform::System& system, const std::string& game_folder,
+                    const std::array<const char*, N>& probes) {
   for (const char* suffix : probes)
-    if (platform::IsFolder(JoinPath(game_folder, suffix))) return true;
+    if (system.IsFolder(JoinPath(game_folder, suffix))) return true;
   return false;
 }
 
@@ -23,18 +24,18 @@ bool AnyProbeExists(const std::string& game_folder, const std::array<const char*
 
 const std::string kRunLayoutPrefix = "\\Run";
 
-bool IsGameFolder(const std::string& game_folder) {
-  return AnyProbeExists(game_folder, kRunStyleProbes) ||
-         AnyProbeExists(game_folder, kPlainStyleProbes);
+bool IsGameFolder(platform::System& system, const std::string& game_folder) {
+  return AnyProbeExists(system, game_folder, kRunStyleProbes) ||
+         AnyProbeExists(system, game_folder, kPlainStyleProbes);
 }
 
-bool UsesRunLayout(const std::string& game_folder) {
-  const bool run_style = AnyProbeExists(game_folder, kRunStyleProbes);
-  return run_style && !AnyProbeExists(game_folder, kPlainStyleProbes);
+bool UsesRunLayout(platform::System& system, const std::string& game_folder) {
+  const bool run_style = AnyProbeExists(system, game_folder, kRunStyleProbes);
+  return run_style && !AnyProbeExists(system, game_folder, kPlainStyleProbes);
 }
 
-std::string LayoutPrefix(const std::string& game_folder) {
-  return UsesRunLayout(game_folder) ? kRunLayoutPrefix : std::string();
+std::string LayoutPrefix(platform::System& system, const std::string& game_folder) {
+  return UsesRunLayout(system, game_folder) ? kRunLayoutPrefix : std::string();
 }
 
 }  // namespace engine

@@ -21,8 +21,8 @@ std::string MapUnderData(const std::string& file_name) {
 
 }  // namespace
 
-GamePaths::GamePaths(const std::string& game_folder)
-    : game_folder_(game_folder), layout_(LayoutPrefix(game_folder)) {}
+GamePaths::GamePaths(platform::System& system, const std::string& game_folder)
+    : game_folder_(game_folder), layout_(LayoutPrefix(system, game_folder)) {}
 
 std::string GamePaths::UnderData(const std::string& under_data) const {
   return layout_ + "\\Data\\" + under_data;
@@ -48,9 +48,8 @@ std::vector<platform::FolderToWrite> GamePaths::FoldersToWrite(
     const pack::MapCatalogue& catalogue) const {
   std::vector<std::string> files = {UnderData(kSingleMissionList), UnderData(kMissionList),
                                     UnderData(kBattleNameList)};
-  for (const std::string& entry : catalogue.MapNames)
-    for (const std::string* extension : {&pack::MapExt, &pack::TextExt, &pack::PreviewExt})
-      files.push_back(UnderData(MapUnderData(pack::BaseName(entry) + *extension)));
+  for (const std::string& name : pack::PackFileNames(catalogue))
+    files.push_back(UnderData(MapUnderData(name)));
 
   std::vector<platform::FolderToWrite> folders;
   for (const std::string& file : files) {

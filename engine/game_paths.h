@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "pack/map_catalogue.h"
-#include "platform/folder_hold.h"
+#include "platform/system.h"
 
 namespace engine {
 
 class GamePaths {
  public:
   // The layout is chosen here, by UsesRunLayout.
-  explicit GamePaths(const std::string& game_folder);
+  GamePaths(platform::System& system, const std::string& game_folder);
 
   std::string SingleMissionList() const;
   std::string MissionList() const;

@@ -5,7 +5,6 @@
 
 #include "base/failure.h"
 #include "base/messages.h"
-#include "platform/file_system.h"
 
 namespace engine {
 namespace {
@@ -16,23 +15,26 @@ constexpr std::uint64_t kMegabyte = 1024 * 1024;
 // whole beside the file it replaces, whose room comes free only once the new
 // one is in its place. So a first install needs the pack's size, and one over
 // an earlier install of the same maps the room for the largest of them.
-std::uint64_t RoomTakenAtMost(const GamePaths& paths, const PackSources& sources) {
+std::uint64_t RoomTakenAtMost(platform::System& system, const GamePaths& paths,
+                              const PackSources& sources) {
   std::int64_t taken = 0, most = 0;
   for (const auto& file : sources.Sizes()) {
     taken += static_cast<std::int64_t>(file.second);
     most = std::max(most, taken);
-    taken -= static_cast<std::int64_t>(platform::FileSizeAt(paths.MapDestination(file.first)));
+    std::uint64_t replaced = 0;
+    if (system.FileSize(paths.MapDestination(file.first), replaced))
+      taken -= static_cast<std::int64_t>(replaced);
   }
   return static_cast<std::uint64_t>(most);
 }
 
 }  // namespace
 
-void CheckRoomForPack(const std::string& game_folder, const GamePaths& paths,
-                      const PackSources& sources) {
-  const std::uint64_t needed = RoomTakenAtMost(paths, sources);
+void CheckRoomForPack(platform::System& system, const std::string& game_folder,
+                      const GamePaths& paths, const PackSources& sources) {
+  const std::uint64_t needed = RoomTakenAtMost(system, paths, sources);
   std::uint64_t free = 0;
-  if (!platform::FreeRoom(game_folder, free) || needed <= free) return;
+  if (!system.FreeRoom(game_folder, free) || needed <= free) return;
   // Needed rounded up, free rounded down: the figures differ wherever the bytes do.
   Fail(FailureKind::NoRoom, messages::kNoRoomForPack,
        {std::to_string((needed + kMegabyte - 1) / kMegabyte), game_folder,

@@ -11,30 +11,29 @@
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "listfiles/single_mission_list.h"
-#include "platform/file_system.h"
 
 namespace engine {
 
 using namespace pack;
 
-void RunInstall(InstallView& view, InstallRecord& record, MapCatalogue& catalogue,
-                StepLog& log) {
+void RunInstall(platform::System& system, InstallView& view, InstallRecord& record,
+                MapCatalogue& catalogue, StepLog& log) {
   const std::string game = view.GameFolderText();
-  if (!IsGameFolder(game)) {
+  if (!IsGameFolder(system, game)) {
     log.Write(FillIn(messages::kLogNotTheGame, game));
     view.ShowNotice(messages::kIncorrectGameFolder);
     return;
   }
-  const std::string pack_folder = PackFolder(platform::CurrentDirectory());
+  const std::string pack_folder = PackFolder(system);
   log.Write(FillIn(messages::kLogMapsFolder, MapSourcePath(pack_folder, "")));
-  PackSources sources(pack_folder, catalogue);
-  const GamePaths paths(game);
-  const InstallFolders folders(game, paths, catalogue);
-  CheckRoomForPack(game, paths, sources);
+  PackSources sources(system, pack_folder, catalogue);
+  const GamePaths paths(system, game);
+  const InstallFolders folders(system, game, paths, catalogue);
+  CheckRoomForPack(system, game, paths, sources);
 
-  UpdateSingleMissionList(paths.SingleMissionList(), catalogue);
+  UpdateSingleMissionList(system, paths.SingleMissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.SingleMissionList()));
-  UpdateMissionList(paths.MissionList(), catalogue);
+  UpdateMissionList(system, paths.MissionList(), catalogue);
   log.Write(FillIn(messages::kLogListSaved, paths.MissionList()));
 
   // The pack was checked whole: a copy that fails is a failure. Only where the
@@ -44,7 +43,7 @@ void RunInstall(InstallView& view, InstallRecord& record, MapCatalogue& catalogu
     const std::string source = MapSourcePath(pack_folder, file_name);
     const std::string destination = paths.MapDestination(file_name);
     const platform::CopyOutcome outcome =
-        CopyMapFile(sources.Take(file_name), destination, content);
+        system.CopyFileReplacing(sources.Take(file_name), destination, content);
     const bool copied = outcome == platform::CopyOutcome::Ok;
     if (!copied && outcome != platform::CopyOutcome::NoFolder)
       Fail(messages::kCannotCopyFile, {source, destination, CopyFailureReason(outcome)});
@@ -53,16 +52,16 @@ void RunInstall(InstallView& view, InstallRecord& record, MapCatalogue& catalogu
     return copied;
   };
   for (const std::string& entry : catalogue.MapNames) {
-    const std::string base = BaseName(entry);
-    copy(base + MapExt);
+    const MapFiles files = FilesOfMap(entry);
+    copy(files.map);
     std::string description;
-    const bool fresh = copy(base + TextExt, &description);
-    copy(base + PreviewExt);
+    const bool fresh = copy(files.description, &description);
+    copy(files.picture);
     // The title is that of the description now in the game: the bytes just
     // copied there, or, where the copy failed, whatever the game folder holds.
     const std::string title = fresh ? MapTitleFromText(std::move(description))
-                                    : ReadMapTitle(paths.MapDestination(base + TextExt));
-    AddBattleName(paths.BattleNameList(), BattleNameLine(entry, title));
+                                    : ReadMapTitle(system, paths.MapDestination(files.description));
+    AddBattleName(system, paths.BattleNameList(), BattleNameLine(entry, title));
     log.Write(FillIn(messages::kLogListSaved, paths.BattleNameList()));
   }
   record.Record(game);

@@ -7,6 +7,7 @@
 #include "engine/install_view.h"
 #include "engine/step_log.h"
 #include "pack/map_catalogue.h"
+#include "platform/system.h"
 
 namespace engine {
 
@@ -23,7 +24,7 @@ inline constexpr int kProgressMaximum = 50000;
 // has record keep the install for removal; last fills the progress bar and
 // shows the finish page. The first failure propagates; what was written before
 // it stays written. Each step goes to log.
-void RunInstall(InstallView& view, InstallRecord& record, pack::MapCatalogue& catalogue,
-                StepLog& log);
+void RunInstall(platform::System& system, InstallView& view, InstallRecord& record,
+                pack::MapCatalogue& catalogue, StepLog& log);
 
 }  // namespace engine

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/system.h"
 
 namespace engine {
 
@@ -13,14 +13,8 @@ std::string MapSourcePath(const std::string& current_directory, const std::strin
 // The map's file in the maps source folder, opened as its copy reads it: under
 // its name in the system's code page or, where no file has that name, under
 // the same bytes read as Windows-1252, the pack's own encoding.
-platform::SourceFile OpenMapSource(const std::string& current_directory,
+platform::SourceFile OpenMapSource(platform::System& system, const std::string& current_directory,
                                    const std::string& file_name);
-
-// Copies the opened source over destination_path, replacing it; the
-// destination's name never changes. Returns how it went (the install passes
-// over only a missing folder); copied, when given, receives the bytes copied.
-platform::CopyOutcome CopyMapFile(platform::SourceFile source, const std::string& destination_path,
-                                  std::string* copied = nullptr);
 
 // Why a copy failed, in words for its message.
 const char* CopyFailureReason(platform::CopyOutcome outcome);

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "pack/map_catalogue.h"
-#include "platform/file_system.h"
+#include "platform/system.h"
 
 namespace engine {
 
 // The folder whose "Maps" folder holds the pack: the current directory where
 // it has one, else the folder of the program file (started through a shortcut
 // or from a prompt elsewhere), else the current directory.
-std::string PackFolder(const std::string& current_directory);
+std::string PackFolder(platform::System& system);
 
 // Each catalogue map's three files in the maps source folder under
 // pack_folder, opened as their copies read them and held until copied.
@@ -26,7 +26,8 @@ class PackSources {
   // folder and the first file that cannot be read, and says how to get the
   // pack beside Setup.exe; where the program runs from the temporary folder, it
   // says that it was started from inside an archive.
-  PackSources(const std::string& pack_folder, const pack::MapCatalogue& catalogue);
+  PackSources(platform::System& system, const std::string& pack_folder,
+              const pack::MapCatalogue& catalogue);
 
   // The opened file of that name (base name and extension), handed over once.
   platform::SourceFile Take(const std::string& file_name);

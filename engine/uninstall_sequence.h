@@ -5,6 +5,7 @@
 
 #include "engine/step_log.h"
 #include "pack/map_catalogue.h"
+#include "platform/system.h"
 
 namespace engine {
 
@@ -20,7 +21,7 @@ enum class RemovalOutcome { Removed, NotTheGame };
 // says (as the install does); else like the list removals, or with "Cannot
 // remove file %s" for a map file that stays.
 // Each step goes to log.
-RemovalOutcome RunUninstall(const std::string& game_folder, const pack::MapCatalogue& catalogue,
-                            StepLog& log);
+RemovalOutcome RunUninstall(platform::System& system, const std::string& game_folder,
+                            const pack::MapCatalogue& catalogue, StepLog& log);
 
 }  // namespace engine

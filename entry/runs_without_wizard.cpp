@@ -25,9 +25,9 @@ class BoxPerson : public setup::Person {
 };
 
 // The folder the wizard shows at its start; none where the registry's entry is damaged.
-std::string WizardDefault(engine::StepLog& log) {
+std::string WizardDefault(platform::System& system, engine::StepLog& log) {
   try {
-    const wizard::DefaultFolder found = wizard::DefaultGameFolder();
+    const wizard::DefaultFolder found = wizard::DefaultGameFolder(system);
     if (!found.folder.empty())
       log.Write(FillIn(messages::kLogGameFolder, {found.folder, found.source}));
     return found.folder;
@@ -41,7 +41,7 @@ std::string WizardDefault(engine::StepLog& log) {
 
 int RunSilentInstall(const setup::SetupOptions& options, platform::System& system,
                      engine::StepLog& log) {
-  const std::string wizard_folder = options.game_folder.empty() ? WizardDefault(log) : "";
+  const std::string wizard_folder = options.game_folder.empty() ? WizardDefault(system, log) : "";
   return setup::RunSilentInstall(options, wizard_folder, system, log);
 }
 

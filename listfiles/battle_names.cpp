@@ -12,8 +12,8 @@ std::string MapTitleFromLine(const std::string& first_line) {
   return first_line.substr(start, last - start);
 }
 
-std::string ReadMapTitle(const std::string& path) {
-  return MapTitleFromLine(LineList::LoadLines(path).GetLine(0));
+std::string ReadMapTitle(platform::System& system, const std::string& path) {
+  return MapTitleFromLine(LineList::LoadLines(system, path).GetLine(0));
 }
 
 std::string MapTitleFromText(std::string bytes) {
@@ -24,14 +24,15 @@ std::string BattleNameLine(const std::string& entry, const std::string& title) {
   return TextKey(entry) + " " + title;
 }
 
-void AddBattleName(const std::string& path, const std::string& line) {
-  LineList list = LineList::LoadLines(path);
+void AddBattleName(platform::System& system, const std::string& path, const std::string& line) {
+  LineList list = LineList::LoadLines(system, path);
   if (!list.ContainsText(line)) list.AppendLine(line);
-  list.SaveLines(path);
+  list.SaveLines(system, path);
 }
 
-bool RemoveBattleNames(const std::string& path, const pack::MapCatalogue& catalogue) {
-  RawLines lines(LoadBytes(path));
+bool RemoveBattleNames(platform::System& system, const std::string& path,
+                       const pack::MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(system, path));
   std::vector<std::string> keys;
   for (const std::string& entry : catalogue.MapNames) {
     keys.push_back(BattleNameLine(pack::MarkedEntry(entry), ""));
@@ -43,6 +44,6 @@ bool RemoveBattleNames(const std::string& path, const pack::MapCatalogue& catalo
       if (line.compare(0, key.size(), key) == 0) lines.Remove(index);
   }
   if (!lines.Changed()) return false;
-  SaveBytes(path, lines.Bytes());
+  SaveBytes(system, path, lines.Bytes());
   return true;
 }

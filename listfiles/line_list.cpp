@@ -7,11 +7,10 @@
 #include "base/messages.h"
 #include "base/text_routines.h"
 #include "listfiles/line_breaks.h"
-#include "platform/file_system.h"
 
-std::string LoadBytes(const std::string& path, std::size_t headroom) {
+std::string LoadBytes(platform::System& system, const std::string& path, std::size_t headroom) {
   std::string bytes;
-  switch (platform::ReadWholeFile(path, bytes, headroom)) {
+  switch (system.ReadWholeFile(path, bytes, headroom)) {
     case platform::ReadOutcome::Ok:
       return bytes;
     case platform::ReadOutcome::CannotOpen:
@@ -22,8 +21,8 @@ std::string LoadBytes(const std::string& path, std::size_t headroom) {
   Fail(messages::kCannotReadFile, path);
 }
 
-void SaveBytes(const std::string& path, const std::string& bytes) {
-  switch (platform::WriteWholeFile(path, bytes)) {
+void SaveBytes(platform::System& system, const std::string& path, const std::string& bytes) {
+  switch (system.WriteWholeFile(path, bytes)) {
     case platform::WriteOutcome::Ok:
       return;
     case platform::WriteOutcome::CannotCreate:
@@ -36,10 +35,10 @@ void SaveBytes(const std::string& path, const std::string& bytes) {
   throw Failure(messages::kStreamWriteError);
 }
 
-LineList LineList::LoadLines(const std::string& path) {
+LineList LineList::LoadLines(platform::System& system, const std::string& path) {
   // Room for what an update appends (21 mission blocks are under 8 KiB).
   constexpr std::size_t kAppendHeadroom = 64 * 1024;
-  return FromBytes(LoadBytes(path, kAppendHeadroom));
+  return FromBytes(LoadBytes(system, path, kAppendHeadroom));
 }
 
 LineList LineList::FromBytes(std::string bytes) {
@@ -133,7 +132,7 @@ std::vector<bool> LineList::ContainsEach(const std::vector<std::string>& needles
   return found;
 }
 
-void LineList::SaveLines(const std::string& path) const {
+void LineList::SaveLines(platform::System& system, const std::string& path) const {
   if (cut_at_nul_) Fail(messages::kFileHoldsNulByte, path);
-  SaveBytes(path, text_);
+  SaveBytes(system, path, text_);
 }

@@ -7,19 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "platform/system.h"
+
 // The file's whole content, as it is. Fails with "Cannot open file %s" when it
 // cannot be opened for reading, "Cannot read file %s" when it cannot be read whole.
-std::string LoadBytes(const std::string& path, std::size_t headroom = 0);
+std::string LoadBytes(platform::System& system, const std::string& path, std::size_t headroom = 0);
 
 // Writes bytes as the file's whole content, as SaveLines does, with its failures.
 // Fails with kPathTooLong, writing nothing, where no temporary beside it fits.
-void SaveBytes(const std::string& path, const std::string& bytes);
+void SaveBytes(platform::System& system, const std::string& path, const std::string& bytes);
 
 class LineList {
  public:
   // Reads the whole file. Fails with "Cannot open file %s" when it cannot be
   // opened for reading, "Cannot read file %s" when it cannot be read whole.
-  static LineList LoadLines(const std::string& path);
+  static LineList LoadLines(platform::System& system, const std::string& path);
 
   // Splits bytes into lines by the loading rules.
   static LineList FromBytes(std::string bytes);
@@ -43,7 +45,7 @@ class LineList {
   // Fails with kPathTooLong, writing nothing, where no temporary beside it fits.
   // A list loaded from a file holding a NUL byte is never saved: that would cut
   // the file at the NUL.
-  void SaveLines(const std::string& path) const;
+  void SaveLines(platform::System& system, const std::string& path) const;
 
  private:
   void CheckIndex(std::int32_t index) const;

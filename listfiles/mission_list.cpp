@@ -33,8 +33,8 @@ std::vector<std::string> MissionBlock(const std::string& marked_entry) {
           BlockLastLine};
 }
 
-void UpdateMissionList(const std::string& path, MapCatalogue& catalogue) {
-  LineList list = LineList::LoadLines(path);
+void UpdateMissionList(platform::System& system, const std::string& path, MapCatalogue& catalogue) {
+  LineList list = LineList::LoadLines(system, path);
   const std::vector<std::string> marked = MarkedEntries(catalogue);
   EntrySearch search(list, marked);
   for (std::size_t i = 0; i < marked.size(); ++i) {
@@ -42,11 +42,12 @@ void UpdateMissionList(const std::string& path, MapCatalogue& catalogue) {
     for (const std::string& line : MissionBlock(marked[i])) search.AppendTo(list, line);
     catalogue.MapNames[i] = BaseName(marked[i]);
   }
-  list.SaveLines(path);
+  list.SaveLines(system, path);
 }
 
-bool RemoveFromMissionList(const std::string& path, const MapCatalogue& catalogue) {
-  RawLines lines(LoadBytes(path));
+bool RemoveFromMissionList(platform::System& system, const std::string& path,
+                           const MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(system, path));
   std::map<std::string, std::vector<std::string>> blocks;  // by their first line
   for (const std::string& marked : MarkedEntries(catalogue))
     blocks.emplace(marked, MissionBlock(marked));
@@ -63,6 +64,6 @@ bool RemoveFromMissionList(const std::string& path, const MapCatalogue& catalogu
     index += block->second.size();
   }
   if (!lines.Changed()) return false;
-  SaveBytes(path, lines.Bytes());
+  SaveBytes(system, path, lines.Bytes());
   return true;
 }

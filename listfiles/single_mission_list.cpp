@@ -7,8 +7,9 @@
 #include "listfiles/line_list.h"
 #include "listfiles/raw_lines.h"
 
-void UpdateSingleMissionList(const std::string& path, const pack::MapCatalogue& catalogue) {
-  LineList list = LineList::LoadLines(path);
+void UpdateSingleMissionList(platform::System& system, const std::string& path,
+                             const pack::MapCatalogue& catalogue) {
+  LineList list = LineList::LoadLines(system, path);
   // Searched in marked form: the base name alone would also match lines that
   // merely mention the map.
   const std::vector<std::string> marked = pack::MarkedEntries(catalogue);
@@ -23,11 +24,12 @@ void UpdateSingleMissionList(const std::string& path, const pack::MapCatalogue& 
     ParseInt(list.GetLine(0));  // only its form matters; the value is recomputed
     list.SetLine(0, FormatInt(non_empty - 1));
   }
-  list.SaveLines(path);
+  list.SaveLines(system, path);
 }
 
-bool RemoveFromSingleMissionList(const std::string& path, const pack::MapCatalogue& catalogue) {
-  RawLines lines(LoadBytes(path));
+bool RemoveFromSingleMissionList(platform::System& system, const std::string& path,
+                                 const pack::MapCatalogue& catalogue) {
+  RawLines lines(LoadBytes(system, path));
   const std::vector<std::string> marked = pack::MarkedEntries(catalogue);
   const std::set<std::string> entries(marked.begin(), marked.end());
   for (std::size_t index = 1; index < lines.Count(); ++index)
@@ -39,6 +41,6 @@ bool RemoveFromSingleMissionList(const std::string& path, const pack::MapCatalog
     if (!lines.IsRemoved(index) && !lines.Line(index).empty()) ++non_empty;
   ParseInt(lines.Line(0));  // only its form matters, as in the update
   lines.Replace(0, FormatInt(non_empty - 1));
-  SaveBytes(path, lines.Bytes());
+  SaveBytes(system, path, lines.Bytes());
   return true;
 }

@@ -34,4 +34,19 @@ std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue) {
   return marked;
 }
 
+MapFiles FilesOfMap(const std::string& entry) {
+  const std::string base = BaseName(entry);
+  return {base + MapExt, base + TextExt, base + PreviewExt};
+}
+
+std::vector<std::string> PackFileNames(const MapCatalogue& catalogue) {
+  std::vector<std::string> names;
+  for (const std::string& entry : catalogue.MapNames) {
+    MapFiles files = FilesOfMap(entry);
+    for (std::string* name : {&files.map, &files.description, &files.picture})
+      names.push_back(std::move(*name));
+  }
+  return names;
+}
+
 }  // namespace pack

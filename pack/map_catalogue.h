@@ -36,4 +36,14 @@ std::string MarkedEntry(const std::string& entry);
 // MarkedEntry of every catalogue entry, in catalogue order.
 std::vector<std::string> MarkedEntries(const MapCatalogue& catalogue);
 
+// A map's three files, in the order they are copied: the map, its
+// description, its picture.
+struct MapFiles {
+  std::string map, description, picture;
+};
+MapFiles FilesOfMap(const std::string& entry);
+
+// The pack's 63 files: each catalogue map's three, map by map.
+std::vector<std::string> PackFileNames(const MapCatalogue& catalogue);
+
 }  // namespace pack

@@ -1,8 +1,8 @@
-// How much a drive can still take, and what the files there take now, on Windows.
+// How much a drive can still take, on Windows.
 
 #include <windows.h>
 
-#include "platform/file_system.h"
+#include "platform/file_layer.h"
 
 namespace platform {
 
@@ -14,14 +14,6 @@ bool FreeRoom(const std::string& folder, std::uint64_t& bytes) {
   if (!GetDiskFreeSpaceExA(directory.c_str(), &available, nullptr, nullptr)) return false;
   bytes = available.QuadPart;
   return true;
-}
-
-std::uint64_t FileSizeAt(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return 0;
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 }  // namespace platform

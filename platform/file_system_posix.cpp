@@ -9,11 +9,10 @@
 #include <string>
 
 #include "base/paths.h"
+#include "platform/file_layer.h"
 #include "platform/file_posix.h"
-#include "platform/file_system.h"
 #include "platform/folder_steps.h"
 #include "platform/temporary_name.h"
-#include "platform/write_limit.h"
 
 namespace platform {
 
@@ -71,8 +70,7 @@ bool IsPlainFileAt(int fd, const std::string& target) {
 // that other names share.
 WriteOutcome WriteInPlace(int list, const std::string& target, const std::string& bytes) {
   if (!IsPlainFileAt(list, target)) return WriteOutcome::CannotCreate;
-  const std::size_t allowed = detail::TakeWriteAllowance(bytes.size());
-  if (WriteAll(list, bytes.data(), allowed) != bytes.size() ||
+  if (WriteAll(list, bytes.data(), bytes.size()) != bytes.size() ||
       ::ftruncate(list, static_cast<off_t>(bytes.size())) != 0 || ::fsync(list) != 0)
     return WriteOutcome::ShortWrite;
   return WriteOutcome::Ok;
@@ -116,10 +114,6 @@ CopyOutcome CopyFailure(int error) {
 // planted under one), locked until it is in place so that another run's
 // clean-up leaves it alone; -1 with errno set if none can be made.
 int CreateTemporaryBeside(const std::string& target, std::string& temporary_path) {
-  if (detail::TakeTemporaryRefusal()) {
-    errno = EACCES;
-    return -1;
-  }
   for (int attempt = 0; attempt < detail::kTemporaryAttempts; ++attempt) {
     temporary_path = detail::TemporaryPath(target, static_cast<unsigned long>(::getpid()), attempt);
     const int fd = ::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -165,21 +159,11 @@ std::string ProgramFile() {
   }
 }
 
-std::string ProgramFolder() {
-  std::string folder = FolderOf(ProgramFile());
-  if (folder.size() > 1) folder.pop_back();
-  return folder;
-}
-
 bool ProgramRunsFromTemporaryFolder() {
   const char* configured = std::getenv("TMPDIR");
   std::string temporary = configured && *configured ? configured : "/tmp";
   if (temporary.back() != '/') temporary += '/';
-  return (Native(ProgramFolder()) + "/").compare(0, temporary.size(), temporary) == 0;
-}
-
-SourceFile::~SourceFile() {
-  if (handle_ != kNoHandle) ::close(static_cast<int>(handle_));
+  return Native(FolderOf(ProgramFile())).compare(0, temporary.size(), temporary) == 0;
 }
 
 SourceFile OpenSource(const std::string& path) {
@@ -191,7 +175,8 @@ SourceFile OpenSource(const std::string& path) {
   if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode))
     return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
   return SourceFile(file.Release(), Readability::Readable,
-                    static_cast<std::uint64_t>(status.st_size));
+                    static_cast<std::uint64_t>(status.st_size),
+                    [](std::intptr_t fd) { ::close(static_cast<int>(fd)); });
 }
 
 SourceFile OpenSourceNamedInWindows1252(const std::string& folder, const std::string& file_name) {
@@ -207,7 +192,6 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
   ScopedDescriptor in(static_cast<int>(source.Release()));
-  if (!detail::MayWriteInto(destination)) return CopyOutcome::NoFolder;
   const std::string target = Native(destination);
   std::string temporary_path;
   ScopedDescriptor out(CreateTemporaryBeside(target, temporary_path));
@@ -263,8 +247,7 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, std::size
   return ReadOutcome::Ok;
 }
 
-WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
-  if (!detail::MayWriteInto(path)) return WriteOutcome::CannotCreate;
+WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes, ListPut) {
   if (!detail::TemporaryFits(path)) return WriteOutcome::NameTooLong;
   const std::string target = Native(path);
   bool existed = true;
@@ -284,8 +267,7 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
                                    : WriteOutcome::CannotCreate);
   // The list's mode goes with it, as the Windows replace carries the permissions.
   if (::fchmod(temporary.Get(), status.st_mode & 07777) != 0 ||
-      WriteAll(temporary.Get(), bytes.data(), detail::TakeWriteAllowance(bytes.size())) !=
-          bytes.size() ||
+      WriteAll(temporary.Get(), bytes.data(), bytes.size()) != bytes.size() ||
       ::fsync(temporary.Get()) != 0) {
     ::unlink(temporary_path.c_str());
     return finish(WriteOutcome::ShortWrite);

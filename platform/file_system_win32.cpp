@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/paths.h"
-#include "platform/file_system.h"
+#include "platform/file_layer.h"
 #include "platform/file_win32.h"
 #include "platform/folder_steps.h"
 #include "platform/temporary_name.h"
@@ -12,6 +12,7 @@
 namespace platform {
 
 using detail::FileApiName;
+using detail::GrowingText;
 using detail::ScopedFile;
 
 namespace {
@@ -45,7 +46,8 @@ SourceFile Opened(HANDLE file) {
   LARGE_INTEGER size = {};
   if (file != INVALID_HANDLE_VALUE && GetFileSizeEx(file, &size))
     return SourceFile(reinterpret_cast<std::intptr_t>(file), Readability::Readable,
-                      static_cast<std::uint64_t>(size.QuadPart));
+                      static_cast<std::uint64_t>(size.QuadPart),
+                      [](std::intptr_t handle) { CloseHandle(reinterpret_cast<HANDLE>(handle)); });
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
     return SourceFile(SourceFile::kNoHandle, Readability::Unreadable);
@@ -67,19 +69,6 @@ bool Widen(const std::string& bytes, UINT code_page, DWORD flags, std::wstring& 
   if (length <= 0) return false;
   wide.assign(static_cast<std::size_t>(length), L'\0');
   return MultiByteToWideChar(code_page, flags, bytes.data(), size, &wide[0], length) == length;
-}
-
-// What a system call that fills a buffer of the given size returns: the text,
-// grown until it fits (the call answers the buffer's size, or more, when cut).
-template <typename Fill>
-std::string GrowingText(Fill fill) {
-  std::string buffer(MAX_PATH + 1, '\0');
-  for (;;) {
-    const DWORD length = fill(&buffer[0], static_cast<DWORD>(buffer.size()));
-    if (length == 0) return std::string();
-    if (length < buffer.size()) return buffer.substr(0, length);
-    buffer.assign(buffer.size() * 2 > length ? buffer.size() * 2 : length + 1, '\0');
-  }
 }
 
 // The path with every short (8.3) name in it spelled out; unchanged when the
@@ -137,23 +126,12 @@ std::string ProgramFile() {
       [](char* buffer, DWORD size) { return GetModuleFileNameA(nullptr, buffer, size); });
 }
 
-std::string ProgramFolder() {
-  const std::string program = ProgramFile();
-  const std::string folder = FolderOf(program);
-  // "C:\" keeps its backslash, as a drive root's path does.
-  return folder.size() > 3 ? folder.substr(0, folder.size() - 1) : folder;
-}
-
 bool ProgramRunsFromTemporaryFolder() {
   const std::string temporary =
       LongPath(GrowingText([](char* buffer, DWORD size) { return GetTempPathA(size, buffer); }));
   const std::string program = LongPath(ProgramFile());
   return !temporary.empty() && program.size() > temporary.size() &&
          lstrcmpiA(program.substr(0, temporary.size()).c_str(), temporary.c_str()) == 0;
-}
-
-SourceFile::~SourceFile() {
-  if (handle_ != kNoHandle) CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
 SourceFile OpenSource(const std::string& path) {
@@ -181,7 +159,6 @@ CopyOutcome CopyFileReplacing(SourceFile source, const std::string& destination,
     return source.State() == Readability::Missing ? CopyOutcome::SourceMissing
                                                   : CopyOutcome::Failed;
   ScopedFile in(reinterpret_cast<HANDLE>(source.Release()));
-  if (!detail::MayWriteInto(destination)) return CopyOutcome::NoFolder;
   int attempt = 0;
   ScopedFile out(detail::CreateTemporaryBeside(destination, FILE_ATTRIBUTE_NORMAL,
                                                detail::kTemporaryAttempts, attempt));

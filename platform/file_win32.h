@@ -8,9 +8,27 @@
 
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/file_layer.h"
+
+namespace platform {
+// True when Windows is Wine.
+bool RunsUnderWine();
+}  // namespace platform
 
 namespace platform::detail {
+
+// What a system call that fills a buffer of the given size returns: the text,
+// grown until it fits (the call answers the buffer's size, or more, when cut).
+template <typename Fill>
+std::string GrowingText(Fill fill) {
+  std::string buffer(MAX_PATH + 1, '\0');
+  for (;;) {
+    const DWORD length = fill(&buffer[0], static_cast<DWORD>(buffer.size()));
+    if (length == 0) return std::string();
+    if (length < buffer.size()) return buffer.substr(0, length);
+    buffer.assign(buffer.size() * 2 > length ? buffer.size() * 2 : length + 1, '\0');
+  }
+}
 
 class ScopedFile {
  public:

@@ -1,6 +1,5 @@
 // What both file layers share about holding folders: which to check in which
-// order, what a refusal names, and the one hold that limits writes while an
-// install runs.
+// order, and what a refusal names.
 
 #include "platform/folder_hold.h"
 
@@ -10,8 +9,6 @@
 
 namespace platform {
 namespace {
-
-const FolderHold* active_hold = nullptr;
 
 // The folder a refusal names: the first on the way down to relative that is
 // refused, looked for only once one is known to be there.
@@ -28,10 +25,12 @@ std::string FirstLinkOnTheWay(const detail::GameFolderRoot& root, const std::str
 
 }  // namespace
 
-FolderHold::FolderHold(const std::string& game_folder, const std::vector<FolderToWrite>& folders) {
-  detail::EnterWriteScope(this);
+FolderHold::FolderHold(const std::string& game_folder, const std::vector<FolderToWrite>& folders,
+                       const FolderHold*& active)
+    : active_(active) {
+  active_ = this;
   Take(game_folder, folders);
-  if (outcome_ != HoldOutcome::Ok) return;
+  if (Outcome() != HoldOutcome::Ok) return;
   // Only with every folder found sound is anything changed.
   for (const FolderToWrite& folder : folders) {
     const std::string path = JoinPath(game_folder, folder.relative) + "\\";
@@ -42,7 +41,7 @@ FolderHold::FolderHold(const std::string& game_folder, const std::vector<FolderT
 
 FolderHold::~FolderHold() {
   for (const auto& held : held_) detail::CloseFolder(held.second);
-  detail::LeaveWriteScope(this);
+  if (active_ == this) active_ = nullptr;
 }
 
 void FolderHold::Take(const std::string& game_folder, const std::vector<FolderToWrite>& folders) {
@@ -71,22 +70,7 @@ bool FolderHold::Holds(const std::string& folder) const {
   return false;
 }
 
-void FolderHold::Refuse(HoldOutcome outcome, const std::string& what) {
-  outcome_ = outcome;
-  refused_ = what;
-}
-
 namespace detail {
-
-void EnterWriteScope(const FolderHold* hold) { active_hold = hold; }
-
-void LeaveWriteScope(const FolderHold* hold) {
-  if (active_hold == hold) active_hold = nullptr;
-}
-
-bool MayWriteInto(const std::string& path) {
-  return active_hold == nullptr || active_hold->Holds(FolderOf(path));
-}
 
 std::vector<std::string> FolderSteps(const std::string& relative) {
   std::vector<std::string> steps;

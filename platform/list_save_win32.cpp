@@ -6,11 +6,10 @@
 #include <string>
 
 #include "base/paths.h"
-#include "platform/file_system.h"
+#include "platform/file_layer.h"
 #include "platform/file_win32.h"
 #include "platform/folder_steps.h"
 #include "platform/temporary_name.h"
-#include "platform/write_limit.h"
 
 namespace platform {
 
@@ -64,10 +63,6 @@ constexpr DWORD kCarriedAttributes =
 // detail::CreateTemporaryBeside), with the list's carried attributes. The last
 // temporary name is left for the replace's backup of the old list.
 HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, int& attempt) {
-  if (detail::TakeTemporaryRefusal()) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return INVALID_HANDLE_VALUE;
-  }
   return detail::CreateTemporaryBeside(target, attributes & kCarriedAttributes,
                                        detail::kTemporaryAttempts - 1, attempt);
 }
@@ -75,10 +70,9 @@ HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, int& a
 // Writes all of bytes at the file's position; false when fewer were written.
 bool Store(HANDLE file, const std::string& bytes) {
   DWORD written = 0;
-  return bytes.empty() || (WriteFile(file, bytes.data(),
-                                     static_cast<DWORD>(detail::TakeWriteAllowance(bytes.size())),
-                                     &written, nullptr) &&
-                           written == bytes.size());
+  return bytes.empty() ||
+         (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+          written == bytes.size());
 }
 
 // The plain way of saving, which needs no right beyond writing the list: the
@@ -101,12 +95,6 @@ WriteOutcome WriteInPlace(const std::string& path, const std::string& bytes) {
     return WriteOutcome::ShortWrite;
   return WriteOutcome::Ok;
 }
-
-// Wine's ReplaceFile moves the old list away, deletes it and only then moves
-// the new content in: a process ended between those steps leaves no list at
-// all. There a rename over the list is one step, and the temporary already has
-// the list's attributes, all of its identity that Wine keeps.
-bool UsesSystemReplace() { return !RunsUnderWine() || detail::SystemReplaceAsked(); }
 
 enum class Put {
   Replaced,
@@ -136,8 +124,8 @@ struct Temporary {
 // list's identity (what it keeps: see README.md) and is given a backup name so
 // that after a failure halfway the old list is where we can find it.
 Put PutInPlaceOf(const std::string& path, Temporary& temporary, const std::string& backup,
-                 DWORD attributes) {
-  if (UsesSystemReplace()) {
+                 DWORD attributes, ListPut put) {
+  if (put == ListPut::SystemReplace) {
     temporary.file.Close();
     if (ReplaceFileA(path.c_str(), temporary.path.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
       detail::RemoveOwnFile(backup, detail::Removal::Own);
@@ -163,10 +151,10 @@ Put PutInPlaceOf(const std::string& path, Temporary& temporary, const std::strin
 
 WriteOutcome ReplaceWithTemporary(const std::string& path, Temporary& temporary,
                                   const std::string& backup, DWORD attributes,
-                                  const std::string& bytes) {
+                                  const std::string& bytes, ListPut way) {
   Put put = Put::Failed;
   RetryWhileHeld([&] {
-    put = PutInPlaceOf(path, temporary, backup, attributes);
+    put = PutInPlaceOf(path, temporary, backup, attributes, way);
     SetLastError(put == Put::Held ? ERROR_SHARING_VIOLATION : NO_ERROR);
     return put != Put::Held;
   });
@@ -191,7 +179,8 @@ WriteOutcome ReplaceWithTemporary(const std::string& path, Temporary& temporary,
 // The list exists and opens for saving: the new content goes to a temporary
 // beside it that then replaces it or, where the folder allows no temporary, into
 // the list itself.
-WriteOutcome SaveOverExisting(const std::string& path, const std::string& bytes, DWORD attributes) {
+WriteOutcome SaveOverExisting(const std::string& path, const std::string& bytes, DWORD attributes,
+                              ListPut put) {
   int attempt = 0;
   Temporary temporary{std::string(), ScopedFile(CreateTemporaryBeside(path, attributes, attempt))};
   if (!temporary.file.IsOpen())
@@ -204,13 +193,12 @@ WriteOutcome SaveOverExisting(const std::string& path, const std::string& bytes,
   }
   return ReplaceWithTemporary(path, temporary,
                               detail::TemporaryPath(path, GetCurrentProcessId(), attempt + 1),
-                              attributes, bytes);
+                              attributes, bytes, put);
 }
 
 }  // namespace
 
-WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
-  if (!detail::MayWriteInto(path)) return WriteOutcome::CannotCreate;
+WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes, ListPut put) {
   if (!detail::TemporaryFits(path)) return WriteOutcome::NameTooLong;
   // The rule for saving: the target must open for writing with nobody else
   // sharing it. A new list is created here, empty, to be replaced like any other.
@@ -222,8 +210,8 @@ WriteOutcome WriteWholeFile(const std::string& path, const std::string& bytes) {
                      GetFileInformationByHandleEx(probe.Get(), FileBasicInfo, &basic, sizeof basic);
   if (!probe.IsOpen()) return WriteOutcome::CannotCreate;
   probe.Close();
-  const WriteOutcome outcome = known ? SaveOverExisting(path, bytes, basic.FileAttributes)
-                                     : WriteOutcome::CannotCreate;
+  const WriteOutcome outcome =
+      known ? SaveOverExisting(path, bytes, basic.FileAttributes, put) : WriteOutcome::CannotCreate;
   if (outcome != WriteOutcome::Ok && !existed) detail::RemoveOwnFile(path, detail::Removal::Own);
   return outcome;
 }

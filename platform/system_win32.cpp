@@ -6,7 +6,8 @@
 
 #include <vector>
 
-#include "platform/file_system.h"
+#include "platform/file_win32.h"
+#include "platform/registry_key_win32.h"
 #include "platform/registry_view_win32.h"
 
 namespace platform {
@@ -32,31 +33,37 @@ Removal RemovalFrom(BOOL done) {
                                                                         : Removal::Failed;
 }
 
+HKEY RootOf(Hive hive) { return hive == Hive::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+
+REGSAM ViewOf(Hive hive) {
+  switch (hive) {
+    case Hive::Machine:
+      return kGameRegistryView;
+    case Hive::Machine64:
+      return KEY_WOW64_64KEY;
+    case Hive::User:
+      break;
+  }
+  return 0;
+}
+
 bool Attributes(const std::string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
   return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != 0;
 }
 
 }  // namespace
 
-bool Win32System::ReadMachineText(const std::string& key, const std::string& name,
-                                  std::string& text) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE | kGameRegistryView,
-                    &opened) != ERROR_SUCCESS)
-    return false;
-  DWORD type = 0, size = 0;
-  bool read = false;
-  if (RegQueryValueExA(opened, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-      type == REG_SZ) {
-    // One spare zero byte: string data need not be terminated.
-    std::vector<char> data(size + 1, '\0');
-    read = RegQueryValueExA(opened, name.c_str(), nullptr, &type,
-                            reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS &&
-           type == REG_SZ;
-    if (read) text = data.data();
-  }
-  RegCloseKey(opened);
-  return read;
+Win32System::Win32System()
+    : LocalSystem(platform::RunsUnderWine() ? ListPut::Rename : ListPut::SystemReplace) {}
+
+bool Win32System::ReadRegistryText(Hive hive, const std::string& key, const std::string& name,
+                                   std::string& text) {
+  return OpenForReading(RootOf(hive), key, ViewOf(hive)).ReadString(name.c_str(), text) ==
+         StringValue::Text;
+}
+
+std::vector<std::string> Win32System::SubKeyNames(Hive hive, const std::string& key) {
+  return OpenForReading(RootOf(hive), key, ViewOf(hive)).SubKeyNames();
 }
 
 bool Win32System::WriteMachineText(const std::string& key, const std::string& name,
@@ -76,8 +83,6 @@ Removal Win32System::RemoveMachineKey(const std::string& key) {
   return status == ERROR_FILE_NOT_FOUND ? Removal::Missing : Removal::Failed;
 }
 
-std::string Win32System::ProgramFile() { return platform::ProgramFile(); }
-
 std::string Win32System::ProgramFilesFolder() {
   char folder[MAX_PATH + 1] = {};
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, folder)))
@@ -86,17 +91,18 @@ std::string Win32System::ProgramFilesFolder() {
 }
 
 std::string Win32System::FullPath(const std::string& path) {
-  // Asked twice at most: the first answer is the size the path needs.
-  std::vector<char> full(MAX_PATH + 1);
-  for (int tries = 0; tries < 2; ++tries) {
-    const DWORD length =
-        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return std::string();
-    if (length < full.size()) return std::string(full.data(), length);
-    full.resize(length + 1);
-  }
-  return std::string();
+  return detail::GrowingText([&](char* buffer, DWORD size) {
+    return GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+  });
 }
+
+std::string Win32System::EnvironmentValue(const std::string& name) {
+  return detail::GrowingText([&](char* buffer, DWORD size) {
+    return GetEnvironmentVariableA(name.c_str(), buffer, size);
+  });
+}
+
+bool Win32System::RunsUnderWine() { return platform::RunsUnderWine(); }
 
 bool Win32System::IsPlainFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());

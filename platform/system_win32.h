@@ -1,21 +1,31 @@
 #pragma once
 // The machine as Windows (or Wine) has it.
 
-#include "platform/system.h"
+#include "platform/local_system.h"
 
 namespace platform {
 
-class Win32System : public System {
+class Win32System : public LocalSystem {
  public:
-  bool ReadMachineText(const std::string& key, const std::string& name, std::string& text) override;
+  // Lists are saved through the system's replace on Windows. Wine's replace
+  // moves the old list away, deletes it and only then moves the new content
+  // in, so a process ended between those steps leaves no list at all: there a
+  // rename over the list is one step.
+  Win32System();
+  explicit Win32System(ListPut put) : LocalSystem(put) {}
+
+  bool ReadRegistryText(Hive hive, const std::string& key, const std::string& name,
+                        std::string& text) override;
+  std::vector<std::string> SubKeyNames(Hive hive, const std::string& key) override;
   bool WriteMachineText(const std::string& key, const std::string& name,
                         const std::string& text) override;
   bool WriteMachineNumber(const std::string& key, const std::string& name,
                           std::uint32_t number) override;
   Removal RemoveMachineKey(const std::string& key) override;
-  std::string ProgramFile() override;
   std::string ProgramFilesFolder() override;
   std::string FullPath(const std::string& path) override;
+  std::string EnvironmentValue(const std::string& name) override;
+  bool RunsUnderWine() override;
   bool IsPlainFolder(const std::string& path) override;
   bool Exists(const std::string& path) override;
   bool MakeFolder(const std::string& path) override;

@@ -49,15 +49,12 @@ std::string KeepProgram(platform::System& system) {
 
 // The pack's files in the game, in kilobytes, rounded up.
 std::uint32_t InstalledKilobytes(platform::System& system, const std::string& game_folder) {
-  const engine::GamePaths paths(game_folder);
-  const pack::MapCatalogue catalogue;
+  const engine::GamePaths paths(system, game_folder);
   std::uint64_t bytes = 0;
-  for (const std::string& entry : catalogue.MapNames)
-    for (const std::string* extension : {&pack::MapExt, &pack::TextExt, &pack::PreviewExt}) {
-      std::uint64_t size = 0;
-      if (system.FileSize(paths.MapDestination(pack::BaseName(entry) + *extension), size))
-        bytes += size;
-    }
+  for (const std::string& name : pack::PackFileNames(pack::MapCatalogue())) {
+    std::uint64_t size = 0;
+    if (system.FileSize(paths.MapDestination(name), size)) bytes += size;
+  }
   return static_cast<std::uint32_t>((bytes + 1023) / 1024);
 }
 
@@ -104,8 +101,10 @@ void PackEntryRecord::Record(const std::string& game_folder) {
 
 std::string RecordedGameFolder(platform::System& system) {
   std::string folder;
-  return system.ReadMachineText(kPackUninstallKey, "InstallLocation", folder) ? folder
-                                                                              : std::string();
+  return system.ReadRegistryText(platform::Hive::Machine, kPackUninstallKey, "InstallLocation",
+                                 folder)
+             ? folder
+             : std::string();
 }
 
 void ForgetPackInstall(platform::System& system) {

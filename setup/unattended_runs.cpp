@@ -7,7 +7,6 @@
 #include "engine/game_folder.h"
 #include "engine/install_sequence.h"
 #include "engine/uninstall_sequence.h"
-#include "platform/file_system.h"
 #include "setup/exit_codes.h"
 #include "setup/pack_entry.h"
 
@@ -44,14 +43,14 @@ enum class GamePlace { Game, Gone, Unreachable, NotTheGame };
 // gone where the folder above it is there, as an uninstalled game or a deleted
 // folder leaves it; where that is missing too, its drive, card or share is
 // away just now. A folder named on the command line is only checked.
-GamePlace PlaceOf(const std::string& folder, bool entry_folder) {
-  if (engine::IsGameFolder(folder)) return GamePlace::Game;
+GamePlace PlaceOf(platform::System& system, const std::string& folder, bool entry_folder) {
+  if (engine::IsGameFolder(system, folder)) return GamePlace::Game;
   if (!entry_folder) return GamePlace::NotTheGame;
-  if (platform::IsFolder(folder)) return GamePlace::Gone;
+  if (system.IsFolder(folder)) return GamePlace::Gone;
   std::string above = folder;
   while (!above.empty() && above.back() == '\\') above.pop_back();
   above = FolderOf(above);
-  return !above.empty() && platform::IsFolder(above) ? GamePlace::Gone : GamePlace::Unreachable;
+  return !above.empty() && system.IsFolder(above) ? GamePlace::Gone : GamePlace::Unreachable;
 }
 
 // Windows compares folder names without regard to case.
@@ -72,7 +71,7 @@ int RunSilentInstall(const SetupOptions& options, const std::string& wizard_fold
   try {
     SilentInstallView view(folder);
     PackEntryRecord record(system, log);
-    engine::RunInstall(view, record, pack::ProcessMapCatalogue(), log);
+    engine::RunInstall(system, view, record, pack::ProcessMapCatalogue(), log);
     if (!view.finished) return Ended(kExitFolderRefused, view.notice, nullptr, log);
   } catch (const Failure& failure) {
     return Ended(ExitCodeOf(failure.Kind()), failure.what(), nullptr, log);
@@ -92,7 +91,7 @@ int RunRemoval(const SetupOptions& options, platform::System& system, Person& pl
                                                         : messages::kLogFromCommandLine}));
   // The entry stays for another folder it names.
   const bool entry_folder = !recorded.empty() && SameFolderName(recorded, folder);
-  const GamePlace place = PlaceOf(folder, entry_folder);
+  const GamePlace place = PlaceOf(system, folder, entry_folder);
   if (place == GamePlace::NotTheGame)
     return Ended(kExitFolderRefused, messages::kIncorrectGameFolder, person, log);
   if (place == GamePlace::Unreachable)
@@ -106,7 +105,7 @@ int RunRemoval(const SetupOptions& options, platform::System& system, Person& pl
     return kExitCancelled;
   }
   try {
-    if (!gone && engine::RunUninstall(folder, pack::ProcessMapCatalogue(), log) ==
+    if (!gone && engine::RunUninstall(system, folder, pack::ProcessMapCatalogue(), log) ==
                      engine::RemovalOutcome::NotTheGame)
       return Ended(kExitFolderRefused, messages::kIncorrectGameFolder, person, log);
     if (entry_folder) {

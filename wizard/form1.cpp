@@ -6,6 +6,7 @@
 #include "app/display_scale.h"
 #include "app/error_handler.h"
 #include "app/message_services.h"
+#include "app/select_folder.h"
 #include "base/failure.h"
 #include "base/messages.h"
 #include "engine/install_sequence.h"
@@ -13,7 +14,6 @@
 #include "wizard/form_design.h"
 #include "wizard/game_search.h"
 #include "wizard/pages.h"
-#include "wizard/select_folder.h"
 
 namespace wizard {
 namespace {
@@ -206,7 +206,7 @@ void TForm1::AskToCancel() {
 }
 
 void TForm1::FormCreate() {
-  default_game_folder_ = DefaultGameFolder().folder;
+  default_game_folder_ = DefaultGameFolder(system_).folder;
   SetWindowTextA(controls_[Edit1], default_game_folder_.c_str());
 }
 
@@ -228,7 +228,7 @@ void TForm1::Button3Click() {
   log_.Write(FillIn(messages::kLogGameFolder, {GameFolderText(), messages::kLogFromPathBox}));
   try {
     setup::PackEntryRecord record(system_, log_);
-    engine::RunInstall(*this, record, pack::ProcessMapCatalogue(), log_);
+    engine::RunInstall(system_, *this, record, pack::ProcessMapCatalogue(), log_);
   } catch (const std::exception& failure) {
     log_.Write(FillIn(messages::kLogStopped, failure.what()));
     throw;  // on to the error box
@@ -237,7 +237,7 @@ void TForm1::Button3Click() {
 
 void TForm1::Button12Click() {
   std::string chosen, folder = default_game_folder_;
-  SelectFolder(chosen, messages::kBrowseTitle, folder);
+  app::SelectFolder(chosen, messages::kBrowseTitle, folder);
   SetWindowTextA(controls_[Edit1], folder.c_str());
 }
 

@@ -2,7 +2,7 @@
 
 #include "base/failure.h"
 #include "base/messages.h"
-#include "wizard/registry_key.h"
+#include "platform/registry_key_win32.h"
 
 namespace wizard {
 
@@ -14,12 +14,12 @@ namespace {
 
 // Opens path below HKEY_LOCAL_MACHINE with full access, creating it when
 // missing, as the game's own tools do; a failed open leaves no key open.
-RegistryKey OpenOrCreate(const std::string& path) {
+platform::RegistryKey OpenOrCreate(const std::string& path) {
   HKEY key = nullptr;
   if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_ALL_ACCESS | kGameRegistryView, nullptr, &key, nullptr) != ERROR_SUCCESS)
     key = nullptr;
-  return RegistryKey(key);
+  return platform::RegistryKey(key);
 }
 
 }  // namespace
@@ -29,12 +29,12 @@ void ReadGameFolder(std::string& folder) {
   for (const std::string& name : names) {
     switch (OpenOrCreate(std::string(kGameRegistryKey) + "\\" + name)
                 .ReadString(kTargetFolderValue, folder)) {
-      case StringValue::OtherType:
+      case platform::StringValue::OtherType:
         Fail(messages::kInvalidDataType, kTargetFolderValue);
-      case StringValue::Unfetched:
+      case platform::StringValue::Unfetched:
         Fail(messages::kFailedToGetData, kTargetFolderValue);
-      case StringValue::Missing:
-      case StringValue::Text:
+      case platform::StringValue::Missing:
+      case platform::StringValue::Text:
         break;
     }
     if (!folder.empty()) return;

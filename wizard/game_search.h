@@ -1,27 +1,19 @@
 #pragma once
-// Where a player's copy of the game lies when its own registry entry names no
-// folder: Steam's and GOG's records on Windows, and the Linux user's Steam
-// libraries under Wine.
+// The folder the wizard shows at its start.
 
 #include <string>
 
+#include "platform/system.h"
+
 namespace wizard {
 
-// The first folder that engine::IsGameFolder accepts, looked for in this
-// order: Steam's uninstall entry for the game (both registry views); the
-// libraries of Steam's folder as the registry names it (the user's SteamPath,
-// else the machine's InstallPath); each GOG entry whose name names the game;
-// under Wine, the Steam libraries under the Linux home. Empty when none is;
-// reports nothing.
-std::string FindGameFolder();
-
-// The folder the wizard shows at its start, and where it comes from (for the
-// log): the game's registry entry's (ReadGameFolder, whose failure goes on to
-// the caller), else FindGameFolder's; an empty folder when neither has one.
+// The folder and where it comes from (for the log): the game's registry
+// entry's (ReadGameFolder, whose failure goes on to the caller), else
+// setup::FindGameFolder's; an empty folder when neither has one.
 struct DefaultFolder {
   std::string folder;
   const char* source;
 };
-DefaultFolder DefaultGameFolder();
+DefaultFolder DefaultGameFolder(platform::System& system);
 
 }  // namespace wizard

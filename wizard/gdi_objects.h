@@ -1,45 +1,15 @@
 #pragma once
-// Owners of the GDI objects the wizard creates.
+// The fonts the wizard draws with, and owners of its GDI objects.
 
 #include <windows.h>
 
+#include "app/gdi_owner.h"
 #include "wizard/form_design.h"
 
 namespace wizard {
 
-template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    Reset();
-    handle_ = other.handle_;
-    other.handle_ = nullptr;
-    return *this;
-  }
-  Handle Get() const { return handle_; }
-  // Gives up ownership.
-  Handle Release() {
-    Handle handle = handle_;
-    handle_ = nullptr;
-    return handle;
-  }
-
- private:
-  void Reset() {
-    if (handle_ != nullptr) DeleteObject(handle_);
-    handle_ = nullptr;
-  }
-  Handle handle_ = nullptr;
-};
-
-using Font = GdiObject<HFONT>;
-using Bitmap = GdiObject<HBITMAP>;
+using Font = app::GdiObject<HFONT>;
+using Bitmap = app::GdiObject<HBITMAP>;
 
 // A font of a design's row at dpi. At 96 dpi, where the system has it, the
 // design's own "MS Sans Serif" at the height the design asks for. Elsewhere an

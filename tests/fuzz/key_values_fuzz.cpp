@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/key_values.h"
-#include "engine/steam_library.h"
+#include "stores/key_values.h"
+#include "stores/steam_library.h"
 
 namespace {
 
-using engine::KeyValue;
+using stores::KeyValue;
 
 void Check(bool property) {
   if (!property) std::abort();
@@ -38,14 +38,14 @@ std::string Written(const KeyValue& block) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   KeyValue document;
-  if (!engine::ParseKeyValues(std::string(reinterpret_cast<const char*>(data), size), document))
+  if (!stores::ParseKeyValues(std::string(reinterpret_cast<const char*>(data), size), document))
     return 0;
   // What was read, written back, reads as the same keys and texts.
   const std::string written = Written(document);
   KeyValue again;
-  Check(engine::ParseKeyValues(written, again) && Written(again) == written);
-  for (const std::string& folder : engine::LibraryFoldersIn(document)) Check(!folder.empty());
-  const std::string dir = engine::InstallDirIn(document);
+  Check(stores::ParseKeyValues(written, again) && Written(again) == written);
+  for (const std::string& folder : stores::LibraryFoldersIn(document)) Check(!folder.empty());
+  const std::string dir = stores::InstallDirIn(document);
   Check(dir != "." && dir != ".." && dir.find_first_of("\\/:") == std::string::npos);
   return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "tests/support/failure_text.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST_P(ReadMapTitleFromFile, IgnoresHowLineZeroEnds) {
   ScratchFolder scratch;
   const std::string text = std::string("x}y}Hill Fort!") + GetParam() + "ignored}line.";
   scratch.WriteFile("map.txt", text);
-  EXPECT_EQ(ReadMapTitle(scratch.At("map.txt")), "Hill Fort");
+  EXPECT_EQ(ReadMapTitle(ThisMachine(), scratch.At("map.txt")), "Hill Fort");
   EXPECT_EQ(MapTitleFromText(text), "Hill Fort");
 }
 
@@ -45,10 +46,10 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, ReadMapTitleFromFile, testing::Values("\r\n",
 TEST(ReadMapTitleFailure, EmptyAndMissingFilesFail) {
   ScratchFolder scratch;
   scratch.WriteFile("empty.txt", "");
-  EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("empty.txt")); }),
+  EXPECT_EQ(FailureText([&] { ReadMapTitle(ThisMachine(), scratch.At("empty.txt")); }),
             "List index out of bounds (0)");
   EXPECT_EQ(FailureText([&] { MapTitleFromText(""); }), "List index out of bounds (0)");
-  EXPECT_EQ(FailureText([&] { ReadMapTitle(scratch.At("missing.txt")); }),
+  EXPECT_EQ(FailureText([&] { ReadMapTitle(ThisMachine(), scratch.At("missing.txt")); }),
             "Cannot open file " + scratch.At("missing.txt"));
 }
 
@@ -69,7 +70,7 @@ class AddBattleNameCases : public testing::TestWithParam<AddCase> {};
 TEST_P(AddBattleNameCases, AppendsUnlessContainedAndAlwaysRewrites) {
   ScratchFolder scratch;
   scratch.WriteFile("Skirbatlnames.txt", GetParam().before);
-  AddBattleName(scratch.At("Skirbatlnames.txt"), GetParam().line);
+  AddBattleName(ThisMachine(), scratch.At("Skirbatlnames.txt"), GetParam().line);
   EXPECT_EQ(scratch.ReadFile("Skirbatlnames.txt"), GetParam().after);
 }
 
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AddBattleNameFailure, MissingListFailsAndCreatesNothing) {
   ScratchFolder scratch;
-  EXPECT_THROW(AddBattleName(scratch.At("Skirbatlnames.txt"), "A_TXT a"), Failure);
+  EXPECT_THROW(AddBattleName(ThisMachine(), scratch.At("Skirbatlnames.txt"), "A_TXT a"), Failure);
   EXPECT_FALSE(scratch.Exists("Skirbatlnames.txt"));
 }
 

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "platform/file_system.h"
+#include "tests/support/fake_system.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST_P(MissionListUpdate, AppendsMissingBlocksAndUnmarksTheirEntries) {
   ScratchFolder scratch;
   scratch.WriteFile("missions.txt", GetParam().before);
   pack::MapCatalogue catalogue;
-  UpdateMissionList(scratch.At("missions.txt"), catalogue);
+  UpdateMissionList(ThisMachine(), scratch.At("missions.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("missions.txt"), GetParam().before + GetParam().appended);
   for (int i = 0; i <= pack::MapHighIndex; ++i) {
     const bool marked = std::find(GetParam().still_marked.begin(), GetParam().still_marked.end(),
@@ -69,31 +70,33 @@ TEST(MissionListUpdateInOneRun, SecondCallOnTheSameFileAddsAndRemovesNothing) {
   ScratchFolder scratch;
   scratch.WriteFile("missions.txt", "");
   pack::MapCatalogue catalogue;
-  UpdateMissionList(scratch.At("missions.txt"), catalogue);
-  UpdateMissionList(scratch.At("missions.txt"), catalogue);
+  UpdateMissionList(ThisMachine(), scratch.At("missions.txt"), catalogue);
+  UpdateMissionList(ThisMachine(), scratch.At("missions.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("missions.txt"), Blocks(0, 20));
   EXPECT_EQ(catalogue.MapNames[0], "StonebridgeVale");
 }
 
 TEST(MissionListUpdateInOneRun, FailedSaveLeavesFileButMarkersRemoved) {
-  ScratchFolder scratch;
-  scratch.WriteFile("missions.txt", "#Game\r\n");
+  FakeSystem full_drive("C:\\Setup\\Setup.exe", "C:\\Setup");
+  const std::string list = "C:\\Games\\missions.txt";
+  full_drive.PutFile(list, "#Game\r\n");
+  full_drive.room = 3;
   pack::MapCatalogue catalogue;
-  platform::LimitNextWriteForTesting(3);
-  EXPECT_THROW(UpdateMissionList(scratch.At("missions.txt"), catalogue), Failure);
-  EXPECT_EQ(scratch.ReadFile("missions.txt"), "#Game\r\n");
+  EXPECT_THROW(UpdateMissionList(full_drive, list, catalogue), Failure);
+  EXPECT_EQ(full_drive.Content(list), "#Game\r\n");
   EXPECT_EQ(catalogue.MapNames[20], "QXMap008");
 
   // The repeat writes the blocks a first install writes; no name gets shorter.
-  UpdateMissionList(scratch.At("missions.txt"), catalogue);
-  EXPECT_EQ(scratch.ReadFile("missions.txt"), "#Game\r\n" + Blocks(0, 20));
+  full_drive.room = 1 << 20;
+  UpdateMissionList(full_drive, list, catalogue);
+  EXPECT_EQ(full_drive.Content(list), "#Game\r\n" + Blocks(0, 20));
   EXPECT_EQ(catalogue.MapNames[20], "QXMap008");
 }
 
 TEST(MissionListUpdateFailure, MissingFileChangesNoEntry) {
   ScratchFolder scratch;
   pack::MapCatalogue catalogue;
-  EXPECT_THROW(UpdateMissionList(scratch.At("missions.txt"), catalogue), Failure);
+  EXPECT_THROW(UpdateMissionList(ThisMachine(), scratch.At("missions.txt"), catalogue), Failure);
   EXPECT_EQ(catalogue.MapNames[0], "#StonebridgeVale");
 }
 

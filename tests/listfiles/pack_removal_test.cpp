@@ -6,13 +6,15 @@
 #include "tests/support/failure_text.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
 // A list file before and after taking the pack out of it, written out by hand.
 struct RemovalCase {
   const char* name;
-  bool (*remove)(const std::string& path, const pack::MapCatalogue& catalogue);
+  bool (*remove)(platform::System& system, const std::string& path,
+                 const pack::MapCatalogue& catalogue);
   std::string before, after;
   const char* failure;  // the message, where the list must stay as it was
 };
@@ -23,8 +25,9 @@ TEST_P(PackRemoval, TakesOutThePacksLinesAndKeepsEveryOtherByte) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", GetParam().before);
   const pack::MapCatalogue catalogue;
-  EXPECT_EQ(FailureText([&] { GetParam().remove(scratch.At("list.txt"), catalogue); }),
-            GetParam().failure ? GetParam().failure : "");
+  EXPECT_EQ(
+      FailureText([&] { GetParam().remove(ThisMachine(), scratch.At("list.txt"), catalogue); }),
+      GetParam().failure ? GetParam().failure : "");
   EXPECT_EQ(scratch.ReadFile("list.txt"), GetParam().after);
 }
 

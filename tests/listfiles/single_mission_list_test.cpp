@@ -5,6 +5,7 @@
 #include "tests/support/failure_text.h"
 #include "tests/support/install_expectations.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/system_folders.h"
 
 namespace {
 
@@ -27,7 +28,9 @@ TEST_P(SingleMissionUpdate, WritesTheListOrFailsLeavingItAlone) {
   ScratchFolder scratch;
   scratch.WriteFile("SingleMiss.txt", GetParam().before);
   pack::MapCatalogue catalogue;
-  EXPECT_EQ(FailureText([&] { UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue); }),
+  EXPECT_EQ(FailureText([&] {
+              UpdateSingleMissionList(ThisMachine(), scratch.At("SingleMiss.txt"), catalogue);
+            }),
             GetParam().message);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"),
             GetParam().after.empty() ? GetParam().before : GetParam().after);
@@ -74,9 +77,9 @@ TEST(SingleMissionUpdateInOneRun, FindsBaseNamesInsideTheMarkedLinesWritten) {
   ScratchFolder scratch;
   scratch.WriteFile("SingleMiss.txt", "0\r\n");
   pack::MapCatalogue catalogue;
-  UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
+  UpdateSingleMissionList(ThisMachine(), scratch.At("SingleMiss.txt"), catalogue);
   for (std::string& entry : catalogue.MapNames) entry.erase(0, 1);
-  UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
+  UpdateSingleMissionList(ThisMachine(), scratch.At("SingleMiss.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"), "21\r\n" + EntryLines(0, 20));
 }
 
@@ -86,14 +89,15 @@ TEST(SingleMissionUpdateInOneRun, UnmarkedEntryMissingFromAnotherFileIsAddedMark
   scratch.WriteFile("SingleMiss.txt", "1\r\nStonebridgeVale\r\n");
   pack::MapCatalogue catalogue;
   catalogue.MapNames[0] = "StonebridgeVale";
-  UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue);
+  UpdateSingleMissionList(ThisMachine(), scratch.At("SingleMiss.txt"), catalogue);
   EXPECT_EQ(scratch.ReadFile("SingleMiss.txt"), "22\r\nStonebridgeVale\r\n" + EntryLines(0, 20));
 }
 
 TEST(SingleMissionUpdateFailure, MissingFileFailsToOpen) {
   ScratchFolder scratch;
   pack::MapCatalogue catalogue;
-  EXPECT_THROW(UpdateSingleMissionList(scratch.At("SingleMiss.txt"), catalogue), Failure);
+  EXPECT_THROW(UpdateSingleMissionList(ThisMachine(), scratch.At("SingleMiss.txt"), catalogue),
+               Failure);
   EXPECT_FALSE(scratch.Exists("SingleMiss.txt"));
 }
 

@@ -9,13 +9,24 @@
 
 #include "base/failure.h"
 #include "tests/support/fake_system.h"
-#include "tests/support/game_fixture.h"
 #include "tests/support/install_expectations.h"
 
 namespace {
 
 const char kKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelmora pack";
 const char kKept[] = "C:\\Program Files (x86)\\Zelmora Setup\\Setup.exe";
+const std::string kGames = "C:\\Games\\";
+const std::string kMissions = kGames + "Game\\Data\\Missions\\";
+
+// The game in C:\Games\Game with its own lists, the pack's maps beside it.
+void LayOutGame(FakeSystem& system) {
+  system.PutFile(kMissions + "SingleMiss.txt", kGameSingleMissions);
+  system.PutFile(kMissions + "missions.txt", kGameMissions);
+  system.PutFile(kMissions + "Text\\Skirbatlnames.txt", kGameBattleNames);
+  system.AddFolder(kMissions + "Skirmish");
+  system.AddFolder(kGames + "Game\\Data\\Interf3\\maps\\skirmish");
+  system.AddFolder(kGames + "Maps");
+}
 
 class WatchingPerson : public setup::Person {
  public:
@@ -40,8 +51,8 @@ class LogLines : public engine::StepLog {
 
 struct RemovalCase {
   const char* name;
-  const char* entry_folder;  // under the scratch folder: what the entry names
-  const char* arguments;     // "/D=" is followed by the scratch folder's path
+  const char* entry_folder;  // under C:\Games: what the entry names
+  const char* arguments;     // "/D=" is followed by the pack's folder
   bool answer;               // a watching player's
   int exit_code;
   bool entry_stays;
@@ -53,12 +64,11 @@ class Removal : public testing::TestWithParam<RemovalCase> {};
 
 TEST_P(Removal, DecidesAsThePlayerWouldExpect) {
   const RemovalCase& row = GetParam();
-  GameFixture game;
-  WriteGameLists(game);
   FakeSystem system(kKept, "C:\\Windows\\System32");
-  system.WriteMachineText(kKey, "InstallLocation", game.scratch.At(row.entry_folder));
+  LayOutGame(system);
+  system.WriteMachineText(kKey, "InstallLocation", kGames + row.entry_folder);
   std::string arguments = row.arguments;
-  if (arguments.find("/D=") != std::string::npos) arguments += game.scratch.At("Maps");
+  if (arguments.find("/D=") != std::string::npos) arguments += kGames + "Maps";
   WatchingPerson player(row.answer);
   LogLines log;
 
@@ -67,10 +77,9 @@ TEST_P(Removal, DecidesAsThePlayerWouldExpect) {
   EXPECT_EQ(system.EntryText(kKey, "InstallLocation") != "(none)", row.entry_stays);
   EXPECT_EQ(player.said.empty() ? "" : player.said[0].substr(0, std::string(row.first_said).size()),
             row.first_said);
-  EXPECT_NE(log.text.find(FillIn(row.log_line, game.scratch.At(row.entry_folder))),
-            std::string::npos)
+  EXPECT_NE(log.text.find(FillIn(row.log_line, kGames + row.entry_folder)), std::string::npos)
       << log.text;
-  EXPECT_EQ(game.ReadData("Missions\\missions.txt"), kGameMissions);
+  EXPECT_EQ(system.Content(kMissions + "missions.txt"), kGameMissions);
 }
 
 INSTANTIATE_TEST_SUITE_P(

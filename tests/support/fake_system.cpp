@@ -1,38 +1,56 @@
 #include "tests/support/fake_system.h"
 
-#include "base/text_routines.h"
+#include "tests/support/fake_names.h"
+
+using fake::Key;
+using fake::Under;
 
 namespace {
 
-std::string Key(const std::string& path) { return AsciiLowerCase(path); }
-
-// Whether path lies below folder, case aside.
-bool Under(const std::string& path, const std::string& folder) {
-  return path.size() > folder.size() + 1 &&
-         Key(path.substr(0, folder.size() + 1)) == Key(folder + "\\");
+std::string HiveKey(platform::Hive hive, const std::string& key) {
+  const char* root = hive == platform::Hive::User        ? "user\\"
+                     : hive == platform::Hive::Machine64 ? "machine64\\"
+                                                         : "machine\\";
+  return Key(root + key);
 }
 
 }  // namespace
 
 FakeSystem::FakeSystem(const std::string& program, const std::string& current)
     : program_(program), current_(current) {
-  const std::string folder = program.substr(0, program.rfind('\\'));
-  folders_[Key(folder)] = folder;
+  AddFolder(program.substr(0, program.rfind('\\')));
+  AddFolder(current);
+  AddFolder(ProgramFilesFolder());
   AddFile(program, 500000, 1);
 }
 
-bool FakeSystem::ReadMachineText(const std::string& key, const std::string& name,
-                                 std::string& text) {
-  const auto found = registry_.find(Key(key));
+bool FakeSystem::ReadRegistryText(platform::Hive hive, const std::string& key,
+                                  const std::string& name, std::string& text) {
+  const auto found = registry_.find(HiveKey(hive, key));
   if (found == registry_.end() || found->second.count(Key(name)) == 0) return false;
   text = found->second.at(Key(name));
   return true;
 }
 
+std::vector<std::string> FakeSystem::SubKeyNames(platform::Hive hive, const std::string& key) {
+  std::vector<std::string> names;
+  const std::string below = HiveKey(hive, key) + "\\";
+  for (const auto& entry : registry_)
+    if (entry.first.compare(0, below.size(), below) == 0 &&
+        entry.first.find('\\', below.size()) == std::string::npos)
+      names.push_back(entry.first.substr(below.size()));
+  return names;
+}
+
+void FakeSystem::SetRegistryText(platform::Hive hive, const std::string& key,
+                                 const std::string& name, const std::string& text) {
+  registry_[HiveKey(hive, key)][Key(name)] = text;
+}
+
 bool FakeSystem::WriteMachineText(const std::string& key, const std::string& name,
                                   const std::string& text) {
   if (Refuses("WriteMachineText")) return false;
-  registry_[Key(key)][Key(name)] = text;
+  SetRegistryText(platform::Hive::Machine, key, name, text);
   return true;
 }
 
@@ -43,7 +61,8 @@ bool FakeSystem::WriteMachineNumber(const std::string& key, const std::string& n
 
 platform::Removal FakeSystem::RemoveMachineKey(const std::string& key) {
   if (Refuses("RemoveMachineKey")) return platform::Removal::Failed;
-  return registry_.erase(Key(key)) ? platform::Removal::Removed : platform::Removal::Missing;
+  return registry_.erase(HiveKey(platform::Hive::Machine, key)) ? platform::Removal::Removed
+                                                                : platform::Removal::Missing;
 }
 
 // As GetFullPathNameA: from the current directory (or its drive, for a name
@@ -70,23 +89,9 @@ std::string FakeSystem::FullPath(const std::string& path) {
   return parts.size() == 1 ? full + "\\" : full;
 }
 
-bool FakeSystem::IsPlainFolder(const std::string& path) { return folders_.count(Key(path)) != 0; }
-
-bool FakeSystem::Exists(const std::string& path) {
-  return IsPlainFolder(path) || files_.count(Key(path)) != 0;
-}
-
-bool FakeSystem::MakeFolder(const std::string& path) {
-  if (Refuses("MakeFolder") || Exists(path)) return false;
-  folders_[Key(path)] = path;
-  return true;
-}
-
-bool FakeSystem::FileSize(const std::string& path, std::uint64_t& size) {
-  const auto found = files_.find(Key(path));
-  if (found == files_.end()) return false;
-  size = found->second.size;
-  return true;
+std::string FakeSystem::EnvironmentValue(const std::string& name) {
+  const auto found = environment.find(name);
+  return found != environment.end() ? found->second : std::string();
 }
 
 bool FakeSystem::SameSizeAndTime(const std::string& a, const std::string& b) {
@@ -105,14 +110,14 @@ bool FakeSystem::CopyOver(const std::string& from, const std::string& to) {
       (Key(to) == Key(program_) && Key(from) != Key(to)))
     return false;
   // A copy keeps the time of last change.
-  files_[Key(to)] = File{to, source->second.size, source->second.time};
+  files_[Key(to)] = File{to, source->second.size, source->second.time, source->second.bytes};
   return true;
 }
 
 bool FakeSystem::Rename(const std::string& from, const std::string& to) {
   const auto source = files_.find(Key(from));
   if (Refuses("Rename") || source == files_.end() || Exists(to)) return false;
-  const File moved{to, source->second.size, source->second.time};
+  const File moved = {to, source->second.size, source->second.time, source->second.bytes};
   files_.erase(source);
   files_[Key(to)] = moved;
   if (Key(program_) == Key(from)) program_ = to;
@@ -147,7 +152,7 @@ void FakeSystem::Restart() {
 }
 
 void FakeSystem::AddFile(const std::string& path, std::uint64_t size, std::uint64_t time) {
-  files_[Key(path)] = File{path, size, time};
+  files_[Key(path)] = File{path, size, time, std::string()};
 }
 
 std::vector<std::string> FakeSystem::Below(const std::string& path) const {
@@ -162,7 +167,7 @@ std::vector<std::string> FakeSystem::Below(const std::string& path) const {
 }
 
 std::string FakeSystem::EntryText(const std::string& key, const std::string& name) const {
-  const auto found = registry_.find(Key(key));
+  const auto found = registry_.find(HiveKey(platform::Hive::Machine, key));
   if (found == registry_.end() || found->second.count(Key(name)) == 0) return "(none)";
   return found->second.at(Key(name));
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_system.h"
 #include "tests/support/system_folders.h"
 
 namespace {
@@ -20,7 +19,7 @@ ScratchFolder::ScratchFolder(const std::string& path) : path_(path) {
 
 ScratchFolder::~ScratchFolder() {
   // Windows cannot remove a folder that is some process's current directory.
-  if (platform::CurrentDirectory().compare(0, path_.size(), path_) == 0)
+  if (ThisMachine().CurrentDirectory().compare(0, path_.size(), path_) == 0)
     ChangeDirectory(TemporaryRoot());
   RemoveTree(path_);
 }
@@ -34,7 +33,7 @@ void ScratchFolder::MakeFolder(const std::string& relative) const {
   while (at != std::string::npos) {
     at = relative.find('\\', at + 1);
     const std::string prefix = relative.substr(0, at);
-    if (!platform::IsFolder(At(prefix))) {
+    if (!ThisMachine().IsFolder(At(prefix))) {
       ASSERT_TRUE(CreateOneFolder(At(prefix))) << At(prefix);
     }
   }
@@ -43,21 +42,21 @@ void ScratchFolder::MakeFolder(const std::string& relative) const {
 void ScratchFolder::WriteFile(const std::string& relative, const std::string& bytes) const {
   const std::string::size_type slash = relative.rfind('\\');
   if (slash != std::string::npos) MakeFolder(relative.substr(0, slash));
-  ASSERT_EQ(platform::WriteWholeFile(At(relative), bytes), platform::WriteOutcome::Ok)
+  ASSERT_EQ(ThisMachine().WriteWholeFile(At(relative), bytes), platform::WriteOutcome::Ok)
       << At(relative);
 }
 
 std::string ScratchFolder::ReadFile(const std::string& relative) const {
   std::string bytes;
-  EXPECT_EQ(platform::ReadWholeFile(At(relative), bytes), platform::ReadOutcome::Ok)
+  EXPECT_EQ(ThisMachine().ReadWholeFile(At(relative), bytes), platform::ReadOutcome::Ok)
       << At(relative);
   return bytes;
 }
 
 bool ScratchFolder::Exists(const std::string& relative) const {
   std::string bytes;
-  return platform::IsFolder(At(relative)) ||
-         platform::ReadWholeFile(At(relative), bytes) == platform::ReadOutcome::Ok;
+  return ThisMachine().IsFolder(At(relative)) ||
+         ThisMachine().ReadWholeFile(At(relative), bytes) == platform::ReadOutcome::Ok;
 }
 
 std::string ScratchFolder::ListNames(const std::string& relative) const {

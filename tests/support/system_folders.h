@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/system.h"
+
 // The system's temporary folder, ending in a backslash.
 std::string TemporaryRoot();
 unsigned long ProcessId();
@@ -51,8 +53,42 @@ bool SetReadOnlyMark(const std::string& path);
 bool SetFileLength(const std::string& path, std::uint64_t length);
 
 // True when ctest runs the program to save through the system's replace
-// (ZELMORA_SAVE_THROUGH=ReplaceFileA): the file layer is told so before any test.
+// (ZELMORA_SAVE_THROUGH=ReplaceFileA).
 bool SavesThroughSystemReplace();
+
+// The machine the tests run on, as the product meets it (saving through the
+// system's replace where SavesThroughSystemReplace says so).
+platform::System& ThisMachine();
+
+#ifndef _WIN32
+// While it lives, the process writes no file past limit bytes: a write beyond
+// fails, as on a full drive.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::uint64_t limit);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  std::uint64_t previous_;
+};
+
+// While it lives, the process may write the files in folder but not make new
+// names there, as where a folder's rights let a user change only existing
+// files (run as root, it acts as nobody meanwhile, whom the folder's mode binds).
+class NoRightToCreateIn {
+ public:
+  explicit NoRightToCreateIn(const std::string& folder);
+  ~NoRightToCreateIn();
+  NoRightToCreateIn(const NoRightToCreateIn&) = delete;
+  NoRightToCreateIn& operator=(const NoRightToCreateIn&) = delete;
+
+ private:
+  std::string folder_;
+  bool was_root_;
+};
+#endif
 
 #ifdef _WIN32
 // Names directly inside a folder as the system holds them in Unicode, sorted,

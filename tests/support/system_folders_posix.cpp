@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/system_posix.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
 
@@ -92,6 +96,44 @@ bool SetFileLength(const std::string& path, std::uint64_t length) {
 
 // POSIX has no replace of its own.
 bool SavesThroughSystemReplace() { return false; }
+
+FileSizeLimit::FileSizeLimit(std::uint64_t limit) {
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  previous_ = old.rlim_cur;
+  const rlimit limited = {static_cast<rlim_t>(limit), old.rlim_max};
+  ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+  EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  const rlimit restored = {static_cast<rlim_t>(previous_), old.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &restored);
+  ::signal(SIGXFSZ, SIG_DFL);
+}
+
+// The effective user changes for this thread alone (the raw call, not glibc's,
+// which would change every thread), and the saved one lets it change back.
+NoRightToCreateIn::NoRightToCreateIn(const std::string& folder)
+    : folder_(folder), was_root_(::geteuid() == 0) {
+  for (const std::string& name : NamesIn(folder))
+    EXPECT_EQ(::chmod(Native(folder + "\\" + name).c_str(), 0666), 0);
+  EXPECT_EQ(::chmod(Native(folder).c_str(), 0555), 0);
+  constexpr long kNobody = 65534;
+  if (was_root_) EXPECT_EQ(::syscall(SYS_setresuid, -1L, kNobody, -1L), 0);
+}
+
+NoRightToCreateIn::~NoRightToCreateIn() {
+  if (was_root_) ::syscall(SYS_setresuid, -1L, 0L, -1L);
+  ::chmod(Native(folder_).c_str(), 0755);
+}
+
+platform::System& ThisMachine() {
+  static platform::PosixSystem machine;
+  return machine;
+}
 
 bool HasOwnMark(const std::string& path) {
   struct stat status {};

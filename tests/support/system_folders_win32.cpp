@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/system_win32.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/system_folders.h"
@@ -141,17 +141,16 @@ bool SetFileLength(const std::string& path, std::uint64_t length) {
 }
 
 bool SavesThroughSystemReplace() {
-  static const bool asked = [] {
-    const char* through = std::getenv("ZELMORA_SAVE_THROUGH");
-    const bool replace = through != nullptr && std::string(through) == "ReplaceFileA";
-    if (replace) platform::SaveThroughSystemReplaceForTesting();
-    return replace;
-  }();
-  return asked;
+  const char* through = std::getenv("ZELMORA_SAVE_THROUGH");
+  return through != nullptr && std::string(through) == "ReplaceFileA";
 }
 
-// Asked once, before main, so that every test saves the way the run asks.
-const bool kSaveWayChosen = SavesThroughSystemReplace();
+platform::System& ThisMachine() {
+  static platform::Win32System machine =
+      SavesThroughSystemReplace() ? platform::Win32System(platform::ListPut::SystemReplace)
+                                  : platform::Win32System();
+  return machine;
+}
 
 bool HasOwnMark(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());

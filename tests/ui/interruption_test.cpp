@@ -125,12 +125,13 @@ std::array<std::vector<std::string>, 3> InstallHistory(const Lists& start) {
     history[i].push_back(start[i]);
   }
   pack::MapCatalogue catalogue;
-  UpdateSingleMissionList(path(0), catalogue);
+  UpdateSingleMissionList(ThisMachine(), path(0), catalogue);
   history[0].push_back(model.ReadFile("list0"));
-  UpdateMissionList(path(1), catalogue);
+  UpdateMissionList(ThisMachine(), path(1), catalogue);
   history[1].push_back(model.ReadFile("list1"));
   for (int index = 0; index <= pack::MapHighIndex; ++index) {
-    AddBattleName(path(2), BattleNameLine(catalogue.MapNames[index], GameFixture::MapTitle(index)));
+    AddBattleName(ThisMachine(), path(2),
+                  BattleNameLine(catalogue.MapNames[index], GameFixture::MapTitle(index)));
     history[2].push_back(model.ReadFile("list2"));
   }
   return history;

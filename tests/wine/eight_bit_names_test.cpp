@@ -17,8 +17,9 @@ TEST(EightBitNames, UmlautMapFilesAreCopiedUnderTheirOwnName) {
   scratch.MakeFolder("Game");
   for (const std::string& extension : {pack::MapExt, pack::TextExt, pack::PreviewExt}) {
     scratch.WriteFile("Maps\\" + base + extension, "file " + extension);
-    engine::CopyMapFile(engine::OpenMapSource(scratch.Path(), base + extension),
-                        scratch.At("Game\\" + base + extension));
+    ThisMachine().CopyFileReplacing(
+        engine::OpenMapSource(ThisMachine(), scratch.Path(), base + extension),
+        scratch.At("Game\\" + base + extension));
     EXPECT_EQ(scratch.ReadFile("Game\\" + base + extension), "file " + extension);
   }
   EXPECT_EQ(WideNamesIn(scratch.At("Game")),

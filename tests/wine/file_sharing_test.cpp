@@ -20,7 +20,7 @@ const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // The save's failure text; empty once saved.
 std::string SaveMessage(const std::string& path, const std::string& content = "new\r\n") {
-  return FailureText([&] { LineList::FromBytes(content).SaveLines(path); });
+  return FailureText([&] { LineList::FromBytes(content).SaveLines(ThisMachine(), path); });
 }
 
 TEST(ListFileSharing, FileHeldOpenForWritingCannotBeLoaded) {
@@ -28,7 +28,7 @@ TEST(ListFileSharing, FileHeldOpenForWritingCannotBeLoaded) {
   scratch.WriteFile("list.txt", "old\r\n");
   FileHold writer(scratch.At("list.txt"), GENERIC_WRITE, kShareAll);
   ASSERT_TRUE(writer.IsHeld());
-  EXPECT_EQ(FailureText([&] { LineList::LoadLines(scratch.At("list.txt")); }),
+  EXPECT_EQ(FailureText([&] { LineList::LoadLines(ThisMachine(), scratch.At("list.txt")); }),
             "Cannot open file " + scratch.At("list.txt"));
 }
 
@@ -37,7 +37,7 @@ TEST(ListFileSharing, FileHeldOpenForReadingCanStillBeLoaded) {
   scratch.WriteFile("list.txt", "old\r\n");
   FileHold reader(scratch.At("list.txt"), GENERIC_READ, kShareAll);
   ASSERT_TRUE(reader.IsHeld());
-  EXPECT_EQ(LineList::LoadLines(scratch.At("list.txt")).GetLine(0), "old");
+  EXPECT_EQ(LineList::LoadLines(ThisMachine(), scratch.At("list.txt")).GetLine(0), "old");
 }
 
 // Another program holding the list, as access and sharing: the save waits
@@ -136,7 +136,7 @@ TEST(ListFileSharing, LoadingLetsOthersReadButNotWrite) {
 TEST(ListFileSharing, SavedFileIsNotLeftOpen) {
   ScratchFolder scratch;
   scratch.WriteFile("list.txt", "old\r\n");
-  LineList::FromBytes("new\r\n").SaveLines(scratch.At("list.txt"));
+  LineList::FromBytes("new\r\n").SaveLines(ThisMachine(), scratch.At("list.txt"));
   EXPECT_TRUE(FileHold(scratch.At("list.txt"), GENERIC_READ | GENERIC_WRITE, 0).IsHeld());
   EXPECT_EQ(scratch.ReadFile("list.txt"), "new\r\n");
 }

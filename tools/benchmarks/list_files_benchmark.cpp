@@ -12,9 +12,14 @@
 #include "listfiles/battle_names.h"
 #include "listfiles/mission_list.h"
 #include "pack/map_catalogue.h"
-#include "platform/file_system.h"
+#include "platform/system_posix.h"
 
 namespace {
+
+platform::System& Machine() {
+  static platform::PosixSystem machine;
+  return machine;
+}
 
 std::size_t live_bytes = 0;
 std::size_t peak_bytes = 0;
@@ -70,7 +75,7 @@ std::string GameBattleNames(int count) {
 }
 
 void Put(const std::string& path, const std::string& bytes) {
-  if (platform::WriteWholeFile(path, bytes) != platform::WriteOutcome::Ok) {
+  if (Machine().WriteWholeFile(path, bytes) != platform::WriteOutcome::Ok) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     std::exit(1);
   }
@@ -78,8 +83,8 @@ void Put(const std::string& path, const std::string& bytes) {
 
 void RawRewrite(const std::string& path) {
   std::string bytes;
-  platform::ReadWholeFile(path, bytes);
-  platform::WriteWholeFile(path, bytes);
+  Machine().ReadWholeFile(path, bytes);
+  Machine().WriteWholeFile(path, bytes);
 }
 
 // Best of several runs of action, in milliseconds, with the file reset before each.
@@ -106,13 +111,13 @@ Figures MissionList(const std::string& path, int blocks) {
   figures.raw_ms = BestMilliseconds(path, bytes, [&] { RawRewrite(path); });
   figures.update_ms = BestMilliseconds(path, bytes, [&] {
     pack::MapCatalogue catalogue;
-    UpdateMissionList(path, catalogue);
+    UpdateMissionList(Machine(), path, catalogue);
   });
   Put(path, bytes);
   const std::size_t before = live_bytes;
   peak_bytes = live_bytes;
   pack::MapCatalogue catalogue;
-  UpdateMissionList(path, catalogue);
+  UpdateMissionList(Machine(), path, catalogue);
   figures.peak = peak_bytes - before;
   return figures;
 }
@@ -121,7 +126,7 @@ Figures BattleNames(const std::string& path, int lines) {
   const std::string bytes = GameBattleNames(lines);
   const auto install = [&] {
     for (int map = 0; map <= pack::MapHighIndex; ++map)
-      AddBattleName(path,
+      AddBattleName(Machine(), path,
                     "Map" + std::to_string(map) + "_TXT Zelmora Field " + std::to_string(map));
   };
   Figures figures{};
@@ -162,6 +167,6 @@ int main(int argc, char** argv) {
   }
   std::printf("growth 10k -> 100k: UpdateMissionList %.1fx, 21 x AddBattleName %.1fx\n",
               mission_ms[2] / mission_ms[1], battle_ms[2] / battle_ms[1]);
-  platform::WriteWholeFile(missions, "");
+  Machine().WriteWholeFile(missions, "");
   return 0;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The Browse button's folder choice.
+// The folder choice that a Browse button offers.
 
 #include <string>
 
-namespace wizard {
+namespace app {
 
 // Shows the shell's folder dialog titled title, owned by the application window
 // and opening at the desktop. On a chosen file-system folder both chosen and
@@ -11,4 +11,4 @@ namespace wizard {
 // what it held, the default the caller passed in.
 void SelectFolder(std::string& chosen, const std::string& title, std::string& folder);
 
-}  // namespace wizard
+}  // namespace app

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace engine {
+namespace stores {
 
 // A Windows folder as Steam may write it ("c:/program files (x86)/steam/")
 // with backslashes and without trailing separators.
@@ -20,4 +20,4 @@ std::string ZDriveForm(const std::string& linux_folder);
 // empty when the value names no drive.
 std::string HomeFromWineHomeDir(const std::string& wine_home_dir);
 
-}  // namespace engine
+}  // namespace stores

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace engine {
+namespace stores {
 
 struct KeyValue {
   std::string key;
@@ -35,4 +35,4 @@ constexpr int kDeepestKeyValueBlock = 32;
 // or an unquoted text out of place, a quote or a block left open.
 bool ParseKeyValues(const std::string& text, KeyValue& document);
 
-}  // namespace engine
+}  // namespace stores

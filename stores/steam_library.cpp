@@ -1,12 +1,10 @@
-#include "engine/steam_library.h"
+#include "stores/steam_library.h"
 
 #include <algorithm>
 
-#include "engine/folder_forms.h"
-#include "engine/game_folder.h"
-#include "platform/file_system.h"
+#include "stores/folder_forms.h"
 
-namespace engine {
+namespace stores {
 namespace {
 
 // Steam keeps a few libraries; the cap keeps a hostile list from costing a
@@ -18,22 +16,22 @@ bool IsNumber(const std::string& text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool ReadKeyValueFile(const std::string& path, KeyValue& document) {
+bool ReadKeyValueFile(platform::System& system, const std::string& path, KeyValue& document) {
   std::string text;
-  return platform::ReadWholeFile(path, text, 0, kLargestKeyValueText) ==
-             platform::ReadOutcome::Ok &&
+  return system.ReadWholeFile(path, text, 0, kLargestKeyValueText) == platform::ReadOutcome::Ok &&
          ParseKeyValues(text, document);
 }
 
-std::vector<std::string> Libraries(const std::string& steam_folder, SteamHost host) {
+std::vector<std::string> Libraries(platform::System& system, const std::string& steam_folder,
+                                   SteamHost host) {
   std::vector<std::string> libraries = {steam_folder};
   KeyValue library_list;
-  if (!ReadKeyValueFile(steam_folder + "\\steamapps\\libraryfolders.vdf", library_list))
+  if (!ReadKeyValueFile(system, steam_folder + "\\steamapps\\libraryfolders.vdf", library_list))
     return libraries;
   for (const std::string& named : LibraryFoldersIn(library_list)) {
     if (libraries.size() == kMostLibraries) break;
     std::string folder;
-    if (!platform::NameFromUtf8(named, folder)) continue;
+    if (!system.NameFromUtf8(named, folder)) continue;
     folder = host == SteamHost::Linux ? ZDriveForm(folder) : WindowsFolderForm(folder);
     if (!folder.empty() && std::find(libraries.begin(), libraries.end(), folder) == libraries.end())
       libraries.push_back(folder);
@@ -72,17 +70,18 @@ std::vector<std::string> LinuxSteamFolders(const std::string& home) {
           home + "\\snap\\steam\\common\\.local\\share\\Steam"};
 }
 
-std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host) {
-  for (const std::string& library : Libraries(steam_folder, host)) {
+std::vector<std::string> SteamGameFolders(platform::System& system, const std::string& steam_folder,
+                                          SteamHost host) {
+  std::vector<std::string> game_folders;
+  for (const std::string& library : Libraries(system, steam_folder, host)) {
     KeyValue manifest;
     std::string folder_name;
-    if (!ReadKeyValueFile(library + "\\steamapps\\appmanifest_" + kSteamAppId + ".acf", manifest) ||
-        !platform::NameFromUtf8(InstallDirIn(manifest), folder_name) || folder_name.empty())
-      continue;
-    const std::string game_folder = library + "\\steamapps\\common\\" + folder_name;
-    if (engine::IsGameFolder(game_folder)) return game_folder;
+    if (ReadKeyValueFile(system, library + "\\steamapps\\appmanifest_" + kSteamAppId + ".acf",
+                         manifest) &&
+        system.NameFromUtf8(InstallDirIn(manifest), folder_name) && !folder_name.empty())
+      game_folders.push_back(library + "\\steamapps\\common\\" + folder_name);
   }
-  return std::string();
+  return game_folders;
 }
 
-}  // namespace engine
+}  // namespace stores

@@ -1,6 +1,6 @@
-#include "wizard/registry_key.h"
+#include "platform/registry_key_win32.h"
 
-namespace wizard {
+namespace platform {
 
 RegistryKey::~RegistryKey() {
   if (key_ != nullptr) RegCloseKey(key_);
@@ -51,4 +51,4 @@ std::string ReadText(HKEY root, const std::string& path, REGSAM view, const char
   return text;
 }
 
-}  // namespace wizard
+}  // namespace platform

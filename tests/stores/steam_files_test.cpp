@@ -3,14 +3,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/folder_forms.h"
-#include "engine/gog_game.h"
-#include "engine/key_values.h"
-#include "engine/steam_library.h"
+#include "stores/folder_forms.h"
+#include "stores/gog_game.h"
+#include "stores/key_values.h"
+#include "stores/steam_library.h"
 
 namespace {
 
-using namespace engine;
+using namespace stores;
 
 KeyValue Parsed(const std::string& text) {
   KeyValue document;

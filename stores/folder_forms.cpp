@@ -1,8 +1,8 @@
-#include "engine/folder_forms.h"
+#include "stores/folder_forms.h"
 
 #include <algorithm>
 
-namespace engine {
+namespace stores {
 
 std::string WindowsFolderForm(const std::string& folder) {
   std::string form = folder;
@@ -27,4 +27,4 @@ std::string HomeFromWineHomeDir(const std::string& wine_home_dir) {
   return names_a_drive ? WindowsFolderForm(home) : std::string();
 }
 
-}  // namespace engine
+}  // namespace stores

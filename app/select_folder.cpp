@@ -1,4 +1,4 @@
-#include "wizard/select_folder.h"
+#include "app/select_folder.h"
 
 #include <windows.h>
 // shlobj.h builds on windows.h.
@@ -6,7 +6,7 @@
 
 #include "app/application_window.h"
 
-namespace wizard {
+namespace app {
 namespace {
 
 class ItemList {
@@ -37,4 +37,4 @@ void SelectFolder(std::string& chosen, const std::string& title, std::string& fo
   folder = chosen;
 }
 
-}  // namespace wizard
+}  // namespace app

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/key_values.h"
+#include "platform/system.h"
+#include "stores/key_values.h"
 
-namespace engine {
+namespace stores {
 
 // Steam's number for "Cossacks II: Battle for Europe".
 extern const char kSteamAppId[];
@@ -31,12 +32,13 @@ std::vector<std::string> LinuxSteamFolders(const std::string& home);
 // reached through drive Z:.
 enum class SteamHost { Windows, Linux };
 
-// The first folder <library>\steamapps\common\<installdir> from the game's
-// app manifest that engine::IsGameFolder accepts, library being steam_folder
-// itself (given in the program's form) and then each library, 64 at most, that
-// its steamapps\libraryfolders.vdf names; empty when there is none. Steam
-// writes UTF-8: a file that is missing, unreadable or not whole, and a name the
-// file functions cannot reach (platform::NameFromUtf8), are passed over.
-std::string FindInSteamLibraries(const std::string& steam_folder, SteamHost host);
+// The folders <library>\steamapps\common\<installdir> that the game's app
+// manifests name, in order, library being steam_folder itself (given in the
+// program's form) and then each library, 64 at most, that its
+// steamapps\libraryfolders.vdf names. Steam writes UTF-8: a file that is
+// missing, unreadable or not whole, and a name the file functions cannot reach
+// (System::NameFromUtf8), are passed over.
+std::vector<std::string> SteamGameFolders(platform::System& system, const std::string& steam_folder,
+                                          SteamHost host);
 
-}  // namespace engine
+}  // namespace stores

@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace engine {
+namespace stores {
 
 // Whether a GOG game name names this game ("Cossacks II: Battle for Europe"):
 // it holds "Cossacks" and "Battle for Europe", ASCII case ignored, so that the
 // game's other episodes are passed over.
 bool NamesThisGame(const std::string& gog_game_name);
 
-}  // namespace engine
+}  // namespace stores

@@ -1,10 +1,10 @@
-#include "engine/key_values.h"
+#include "stores/key_values.h"
 
 #include <utility>
 
 #include "base/text_routines.h"
 
-namespace engine {
+namespace stores {
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -102,4 +102,4 @@ bool ParseKeyValues(const std::string& text, KeyValue& document) {
   return Parser(text).ParseBlock(document, 0);
 }
 
-}  // namespace engine
+}  // namespace stores

@@ -1,8 +1,8 @@
-#include "engine/gog_game.h"
+#include "stores/gog_game.h"
 
 #include "base/text_routines.h"
 
-namespace engine {
+namespace stores {
 
 bool NamesThisGame(const std::string& gog_game_name) {
   const std::string name = AsciiLowerCase(gog_game_name);
@@ -10,4 +10,4 @@ bool NamesThisGame(const std::string& gog_game_name) {
          name.find("battle for europe") != std::string::npos;
 }
 
-}  // namespace engine
+}  // namespace stores

@@ -1,12 +1,12 @@
 #pragma once
-// One open registry key, closed with its owner, and the reads the wizard makes.
+// One open registry key, closed with its owner, and the reads made of it.
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-namespace wizard {
+namespace platform {
 
 // What a read of a string value found.
 enum class StringValue {
@@ -41,4 +41,4 @@ RegistryKey OpenForReading(HKEY root, const std::string& path, REGSAM view);
 // The text of a string value, or empty when it is anything else.
 std::string ReadText(HKEY root, const std::string& path, REGSAM view, const char* name);
 
-}  // namespace wizard
+}  // namespace platform
