@@ -10,7 +10,6 @@ set_target_properties(zelmora_jpeg PROPERTIES
 add_library(zelmora_app STATIC
   app/application_window.cpp
   app/error_handler.cpp
-  app/log_file.cpp
   entry/runs_without_wizard.cpp
   app/message_services.cpp
   app/redirection_trust.cpp

@@ -14,7 +14,6 @@
 
 #include "app/application_window.h"
 #include "app/error_handler.h"
-#include "app/log_file.h"
 #include "app/message_services.h"
 #include "app/redirection_trust.h"
 #include "app/system_libraries.h"
@@ -24,6 +23,7 @@
 #include "entry/runs_without_wizard.h"
 #include "platform/system_win32.h"
 #include "setup/exit_codes.h"
+#include "setup/log_file.h"
 #include "setup/setup_options.h"
 #include "wizard/form1.h"
 
@@ -80,22 +80,24 @@ int RunWizard(platform::System& system, engine::StepLog& log, int show_command) 
 }
 
 // The wizard, or what the command line asks for instead.
-int RunAsAsked(const setup::SetupOptions& options, engine::StepLog& log, int show_command) {
+int RunAsAsked(const setup::SetupOptions& options, platform::System& system, engine::StepLog& log,
+               int show_command) {
   if (!options.refusal.empty()) {
     log.Write(FillIn(messages::kLogFailed, {FormatInt(setup::kExitBadArguments), options.refusal}));
     if (!options.silent) app::HandleFailure(options.refusal);
     return setup::kExitBadArguments;
   }
-  platform::Win32System system;
   if (options.uninstall) return entry::RunRemoval(options, system, log);
   if (options.silent) return entry::RunSilentInstall(options, system, log);
   return RunWizard(system, log, show_command);
 }
 
 // The log asked for with /LOG=; false, told, where it cannot be written.
-bool OpenLog(const setup::SetupOptions& options, std::unique_ptr<app::LogFile>& log_file) {
+bool OpenLog(const setup::SetupOptions& options, platform::System& system,
+             std::unique_ptr<setup::LogFile>& log_file) {
   try {
-    if (!options.log_file.empty()) log_file = std::make_unique<app::LogFile>(options.log_file);
+    if (!options.log_file.empty())
+      log_file = std::make_unique<setup::LogFile>(system, options.log_file);
     return true;
   } catch (const Failure& failure) {
     if (!options.silent) app::HandleFailure(failure.what());
@@ -126,7 +128,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
     // Memory ran out reading them: whether a person watches is unknown, so no box.
     return setup::kExitBrokenStart;
   }
-  std::unique_ptr<app::LogFile> log_file;
+  platform::Win32System system;
+  std::unique_ptr<setup::LogFile> log_file;
   const auto log = [&]() -> engine::StepLog& {
     return log_file ? static_cast<engine::StepLog&>(*log_file) : no_log;
   };
@@ -135,12 +138,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int show_command) {
   try {
     app::ApplicationWindow();
     LoadControlLibraries();
-    exit_code = OpenLog(options, log_file) ? RunAsAsked(options, log(), show_command)
-                                           : setup::kExitBadArguments;
+    exit_code = OpenLog(options, system, log_file)
+                    ? RunAsAsked(options, system, log(), show_command)
+                    : setup::kExitBadArguments;
   } catch (const std::exception& failure) {
     exit_code = EndBrokenRun(options, log(), failure);
   }
-  if (log_file) exit_code = log_file->Reported(exit_code, options.silent);
+  entry::BoxPerson player;
+  if (log_file) exit_code = log_file->Reported(exit_code, options.silent ? nullptr : &player);
   if (com_ready) CoUninitialize();
   return exit_code;
 }

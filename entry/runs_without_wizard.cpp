@@ -11,18 +11,17 @@
 #include "wizard/game_search.h"
 
 namespace entry {
-namespace {
 
-// The player, asked and told in the application's boxes.
-class BoxPerson : public setup::Person {
- public:
-  bool Agrees(const std::string& question) override {
-    return app::ShowMessageBox(question, app::ApplicationTitle(),
-                               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-  }
-  void Tell(const std::string& text) override { app::ShowNotice(text); }
-  void TellFailure(const std::string& message) override { app::HandleFailure(message); }
-};
+bool BoxPerson::Agrees(const std::string& question) {
+  return app::ShowMessageBox(question, app::ApplicationTitle(),
+                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void BoxPerson::Tell(const std::string& text) { app::ShowNotice(text); }
+
+void BoxPerson::TellFailure(const std::string& message) { app::HandleFailure(message); }
+
+namespace {
 
 // The folder the wizard shows at its start; none where the registry's entry is damaged.
 std::string WizardDefault(platform::System& system, engine::StepLog& log) {

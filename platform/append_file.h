@@ -6,27 +6,22 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_types.h"
+
 namespace platform {
 
-enum class AppendOpening {
-  Ok,
-  CannotOpen,  // no file can be opened or made under that name
-  NotPlain,    // the name is a link, a folder, or one of several names of one file
-};
-
-class AppendFile {
+class AppendFile : public Appendable {
  public:
   // Opens the file at path, made where there is none, only as a new name
   // (never what a link there leads to); shared for reading only. Folders on the
   // way to it are followed as the path names them.
   explicit AppendFile(const std::string& path);
-  ~AppendFile();
+  ~AppendFile() override;
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
 
   AppendOpening Opening() const { return opening_; }
-  // Adds bytes at the end at once; false unless every one of them was written.
-  bool Append(const std::string& bytes);
+  bool Append(const std::string& bytes) override;
 
  private:
   std::intptr_t handle_;

@@ -73,6 +73,20 @@ enum class ReadOutcome { Ok, CannotOpen, CannotRead };
 
 enum class WriteOutcome { Ok, CannotCreate, ShortWrite, NameTooLong };
 
+enum class AppendOpening {
+  Ok,
+  CannotOpen,  // no file can be opened or made under that name
+  NotPlain,    // the name is a link, a folder, or one of several names of one file
+};
+
+// A file that lines are added to at its end, as a log is.
+class Appendable {
+ public:
+  virtual ~Appendable() = default;
+  // Adds bytes at the end at once; false unless every one of them was written.
+  virtual bool Append(const std::string& bytes) = 0;
+};
+
 // A folder the install writes into, relative to the game folder as the install
 // builds it ("\Data\Missions", "\Run\Data\Missions"), and the names of the
 // files it writes there.

@@ -1,6 +1,7 @@
 #include "platform/local_system.h"
 
 #include "base/paths.h"
+#include "platform/append_file.h"
 
 namespace platform {
 
@@ -53,6 +54,14 @@ RemoveOutcome LocalSystem::RemoveFile(const std::string& path) {
 std::unique_ptr<Hold> LocalSystem::HoldFolders(const std::string& game_folder,
                                                const std::vector<FolderToWrite>& folders) {
   return std::make_unique<FolderHold>(game_folder, folders, live_hold_);
+}
+
+std::unique_ptr<Appendable> LocalSystem::OpenForAppending(const std::string& path,
+                                                          AppendOpening& opening) {
+  auto file = std::make_unique<AppendFile>(path);
+  opening = file->Opening();
+  if (opening != AppendOpening::Ok) file.reset();
+  return file;
 }
 
 bool LocalSystem::MayWriteInto(const std::string& path) const {

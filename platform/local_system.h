@@ -28,6 +28,8 @@ class LocalSystem : public System {
   RemoveOutcome RemoveFile(const std::string& path) override;
   std::unique_ptr<Hold> HoldFolders(const std::string& game_folder,
                                     const std::vector<FolderToWrite>& folders) override;
+  std::unique_ptr<Appendable> OpenForAppending(const std::string& path,
+                                               AppendOpening& opening) override;
 
  protected:
   explicit LocalSystem(ListPut put) : put_(put) {}

@@ -130,6 +130,12 @@ class System {
   // only while the file they belong to exists).
   virtual std::unique_ptr<Hold> HoldFolders(const std::string& game_folder,
                                             const std::vector<FolderToWrite>& folders) = 0;
+  // Opens the file at path for adding to its end, made where there is none,
+  // only as that name itself (never what a link there leads to), shared for
+  // reading only; folders on the way are followed as the path names them.
+  // Null unless opening says Ok.
+  virtual std::unique_ptr<Appendable> OpenForAppending(const std::string& path,
+                                                       AppendOpening& opening) = 0;
 
   // --- The kept copy and its folder.
   // Whether b has a's size and time of last change, as a copy keeps them.

@@ -31,6 +31,19 @@ class FakeHold : public platform::Hold {
 
 }  // namespace
 
+// Adds to a file of its machine, as far as the drive has room.
+class FakeSystem::Appender : public platform::Appendable {
+ public:
+  Appender(FakeSystem& machine, std::string path) : machine_(machine), path_(std::move(path)) {}
+  bool Append(const std::string& bytes) override {
+    return !machine_.Refuses("Append") && machine_.Store(path_, machine_.Content(path_) + bytes);
+  }
+
+ private:
+  FakeSystem& machine_;
+  std::string path_;
+};
+
 bool FakeSystem::IsHeld(const std::string& path) const {
   for (const std::string& name : held)
     if (Key(name) == Key(path)) return true;
@@ -169,6 +182,16 @@ std::unique_ptr<platform::Hold> FakeSystem::HoldFolders(
     if (IsPlainFolder(path)) hold->folders.push_back(Key(path));
   }
   return hold;
+}
+
+std::unique_ptr<platform::Appendable> FakeSystem::OpenForAppending(
+    const std::string& path, platform::AppendOpening& opening) {
+  opening = IsFolder(path) || other_names.count(Key(path)) != 0 ? platform::AppendOpening::NotPlain
+            : !IsPlainFolder(Parent(path)) || IsHeld(path)    ? platform::AppendOpening::CannotOpen
+                                                                : platform::AppendOpening::Ok;
+  if (opening != platform::AppendOpening::Ok) return nullptr;
+  if (files_.count(Key(path)) == 0) PutFile(path, "");
+  return std::make_unique<Appender>(*this, path);
 }
 
 void FakeSystem::AddFolder(const std::string& path) {

@@ -54,6 +54,8 @@ class FakeSystem : public platform::System {
   platform::RemoveOutcome RemoveFile(const std::string& path) override;
   std::unique_ptr<platform::Hold> HoldFolders(
       const std::string& game_folder, const std::vector<platform::FolderToWrite>& folders) override;
+  std::unique_ptr<platform::Appendable> OpenForAppending(const std::string& path,
+                                                         platform::AppendOpening& opening) override;
   bool SameSizeAndTime(const std::string& a, const std::string& b) override;
   bool SameFile(const std::string& a, const std::string& b) override;
   bool CopyOver(const std::string& from, const std::string& to) override;
@@ -94,6 +96,7 @@ class FakeSystem : public platform::System {
   std::map<std::string, std::string> environment;
 
  private:
+  class Appender;
   struct File {
     std::string name;
     std::uint64_t size, time;
