@@ -76,9 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{
             "GogEntryOfThisGameNotOfAnotherEpisode",
             [](FakeSystem& m) {
-              const std::string other = "Software\\GOG.com\\Games\\1", ours =
-                                                                           "Software\\GOG."
-                                                                           "com\\Games\\2";
+              const std::string other = "Software\\GOG.com\\Games\\1";
+              const std::string ours = "Software\\GOG.com\\Games\\2";
               m.SetRegistryText(Hive::Machine, other, "gameName", "Cossacks II: Napoleonic Wars");
               m.SetRegistryText(Hive::Machine, other, "path", "E:\\Napoleonic");
               m.SetRegistryText(Hive::Machine, ours, "gameName", "Cossacks II: Battle for Europe");
@@ -89,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
             "E:\\Europe"},
         SearchCase{"LinuxSteamLibraryOnDriveZUnderWine",
                    [](FakeSystem& m) {
+                     m.under_wine = true;
                      m.environment["WINEHOMEDIR"] = "\\??\\Z:\\home\\deck";
                      SteamWithLibrary(m, "Z:\\home\\deck\\.local\\share\\Steam",
                                       "Z:\\run\\media\\deck\\SD", "/run/media/deck/SD");

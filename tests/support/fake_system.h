@@ -33,7 +33,7 @@ class FakeSystem : public platform::System {
   std::string CurrentDirectory() override { return current_; }
   std::string FullPath(const std::string& path) override;
   std::string EnvironmentValue(const std::string& name) override;
-  bool RunsUnderWine() override { return !environment.empty(); }
+  bool RunsUnderWine() override { return under_wine; }
   bool NameFromUtf8(const std::string& utf8, std::string& name) override;
   bool IsFolder(const std::string& path) override;
   bool IsPlainFolder(const std::string& path) override;
@@ -92,8 +92,8 @@ class FakeSystem : public platform::System {
   std::set<std::string> other_names;
   // The room left on the drive, in bytes.
   std::uint64_t room = 1ull << 40;
-  // The environment; under Wine where it is not empty.
   std::map<std::string, std::string> environment;
+  bool under_wine = false;
 
  private:
   class Appender;
