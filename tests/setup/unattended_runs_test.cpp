@@ -104,4 +104,71 @@ INSTANTIATE_TEST_SUITE_P(
                     "Failed, exit code 2: Incorrect path to \"Battle for Europe\""}),
     [](const testing::TestParamInfo<RemovalCase>& info) { return info.param.name; });
 
+// An unattended install, and the removal after it, on a machine that meets the
+// game's files with Windows' rules.
+struct MachineCase {
+  const char* name;
+  void (*lay_out)(FakeSystem& system);
+  int exit_code;
+  const char* log_line;      // a line the install's log holds
+  const char* at_map;        // what the first map's name holds after the install
+  std::string removal_line;  // a line the removal's log holds
+};
+
+const std::string kMap = kMissions + "Skirmish\\StonebridgeVale.m3d";
+
+class Install : public testing::TestWithParam<MachineCase> {};
+
+TEST_P(Install, OnAMachineWithWindowsRules) {
+  const MachineCase& row = GetParam();
+  FakeSystem system("C:\\Downloads\\Setup.exe", "C:\\Games");
+  LayOutGame(system);
+  for (int index = 0; index < 21; ++index)
+    for (const char* extension : {".m3d", ".txt", ".jpg"})
+      system.PutFile(kGames + "Maps\\" + PackBaseName(index) + extension, "Title\r\n");
+  row.lay_out(system);
+  LogLines install, removal;
+  EXPECT_EQ(setup::RunSilentInstall(setup::ParseSetupOptions("/S /D=" + kGames + "Game"), "",
+                                    system, install),
+            row.exit_code);
+  EXPECT_NE(install.text.find(row.log_line), std::string::npos) << install.text;
+  EXPECT_EQ(system.Content(kMap), row.at_map);
+  WatchingPerson nobody(false);
+  setup::RunRemoval(setup::ParseSetupOptions("/uninstall /S /D=" + kGames + "Game"), system, nobody,
+                    removal);
+  EXPECT_NE(removal.text.find(row.removal_line), std::string::npos) << removal.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, Install,
+    testing::Values(
+        MachineCase{
+            "MapFileUnderOtherCapitalsReplacedAndRemoved",
+            [](FakeSystem& s) { s.PutFile(kMissions + "Skirmish\\STONEBRIDGEVALE.M3D", "old"); }, 0,
+            "Done: the pack is installed", "Title\r\n",
+            "Removed C:\\Games\\Game\\Data\\Missions\\Skirmish\\StonebridgeVale.m3d"},
+        MachineCase{"DriveWithoutRoomForThePack", [](FakeSystem& s) { s.room = 100; }, 7,
+                    "The Zelmora maps need 1 MB free on the drive of C:\\Games\\Game, but it "
+                    "has only 0 MB free",
+                    "(none)", "Done: the pack is removed"},
+        MachineCase{"MapFileHeldByAnotherProgram",
+                    [](FakeSystem& s) {
+                      s.PutFile(kMap, "old");
+                      s.held.insert(kMap);
+                    },
+                    4, "StonebridgeVale.m3d: another program has it open", "old",
+                    "Failed, exit code 4: Cannot remove file " + kMap},
+        MachineCase{
+            "PicturesFolderMissingPassedOver",
+            [](FakeSystem& s) { s.RemoveFolder(kGames + "Game\\Data\\Interf3\\maps\\skirmish"); },
+            0, "Not copied, passed over: C:\\Games\\Maps\\StonebridgeVale.jpg", "Title\r\n",
+            "Done: the pack is removed"},
+        MachineCase{"DirectoryLinkAtAMapFilesNameLeft", [](FakeSystem& s) { s.AddLink(kMap); }, 4,
+                    "the system refused to put it there", "(none)",
+                    "Left as it is, a link or a folder, not Setup's file: " + kMap},
+        MachineCase{"SkirmishFolderALink", [](FakeSystem& s) { s.AddLink(kMissions + "Skirmish"); },
+                    2, "The folder C:\\Games\\Game\\Data\\Missions\\Skirmish is a link", "(none)",
+                    "Failed, exit code 2: The folder"}),
+    [](const testing::TestParamInfo<MachineCase>& info) { return info.param.name; });
+
 }  // namespace

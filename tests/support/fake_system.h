@@ -74,7 +74,7 @@ class FakeSystem : public platform::System {
   void AddFile(const std::string& path, std::uint64_t size, std::uint64_t time);
   // A file with that content, its folders made.
   void PutFile(const std::string& path, const std::string& bytes);
-  // A link where path is, to a file or a folder elsewhere: no folder or file of ours.
+  // A directory link (a junction) where path is, to a folder elsewhere.
   void AddLink(const std::string& path);
   // The file's content; "(none)" where there is no file.
   std::string Content(const std::string& path) const;
