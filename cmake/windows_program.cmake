@@ -60,9 +60,21 @@ configure_file("${ZELMORA_RESOURCES}/setup.manifest.in" "${ZELMORA_GENERATED}/se
 set_source_files_properties("${ZELMORA_RESOURCES}/setup.rc" PROPERTIES OBJECT_DEPENDS
   "${ZELMORA_PICTURES};${ZELMORA_ARTWORK}/setup.ico;${ZELMORA_GENERATED}/setup.manifest;${ZELMORA_RESOURCES}/welcome.txt;${ZELMORA_RESOURCES}/readme.txt")
 
+# The C++ runtime's default terminate handler writes the exception's demangled
+# type to the console before it aborts, and brings the runtime's demangler
+# (about 45 KB); a window program has no console, so terminate aborts at once,
+# as a runtime configured without that handler does. The 32-bit target's C
+# names carry a leading underscore.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(ZELMORA_C_PREFIX _)
+endif()
+set(ZELMORA_TERMINATE_ABORTS
+    "-Wl,--defsym,${ZELMORA_C_PREFIX}_ZN9__gnu_cxx27__verbose_terminate_handlerEv=${ZELMORA_C_PREFIX}abort")
+
 function(zelmora_setup_program target)
   add_executable(${target} WIN32 entry/main.cpp "${ZELMORA_RESOURCES}/setup.rc" ${ARGN})
   add_dependencies(${target} zelmora_artwork)
+  target_link_options(${target} PRIVATE "${ZELMORA_TERMINATE_ABORTS}")
   target_include_directories(${target} PRIVATE "${ZELMORA_GENERATED}" "${ZELMORA_RESOURCES}"
                              "${ZELMORA_ARTWORK}")
   target_link_libraries(${target} PRIVATE zelmora_app)

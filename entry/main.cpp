@@ -3,11 +3,9 @@
 #include <windows.h>
 // The rest build on windows.h.
 #include <commctrl.h>
-#include <cxxabi.h>
 #include <objbase.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <typeinfo>
@@ -20,6 +18,7 @@
 #include "base/failure.h"
 #include "base/messages.h"
 #include "base/text_routines.h"
+#include "base/type_names.h"
 #include "entry/runs_without_wizard.h"
 #include "platform/system_win32.h"
 #include "setup/exit_codes.h"
@@ -49,14 +48,11 @@ void ReportBrokenStart(const std::exception& failure) {
   GetModuleFileNameA(nullptr, program, MAX_PATH);
   const char* name = strrchr(program, '\\') ? strrchr(program, '\\') + 1 : program;
   const std::string message = failure.what();
-  int status = 0;
-  char* kind = abi::__cxa_demangle(typeid(failure).name(), nullptr, nullptr, &status);
+  const std::string kind = ReadableTypeName(typeid(failure).name());
   const bool period = !message.empty() && message.back() != '.';
   char text[1024];
-  std::snprintf(text, sizeof text, messages::kBrokenStart,
-                status == 0 ? kind : typeid(failure).name(), name,
+  std::snprintf(text, sizeof text, messages::kBrokenStart, kind.c_str(), name,
                 static_cast<void*>(GetModuleHandleA(nullptr)), message.c_str(), period ? "." : "");
-  std::free(kind);
   MessageBoxA(nullptr, text, messages::kBrokenStartCaption, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
