@@ -23,15 +23,27 @@ fetch_jpeg_source() {
     { echo "libjpeg-turbo: source not found" >&2; return 1; }
 }
 
+# The wizard only decodes its own baseline pictures: no arithmetic coding, and
+# no JPEGMEM variable, whose sscanf brings the C library's whole scanf (about
+# 35 KB of Setup.exe). Recorded beside the library, so that one built with
+# other options is built again.
+jpeg_options="-DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
+-DWITH_ARITH_DEC=OFF -DWITH_ARITH_ENC=OFF -DCMAKE_C_FLAGS=-DNO_GETENV"
+
+# jpeg_built PREFIX: whether PREFIX holds the library built with jpeg_options.
+jpeg_built() {
+  [ -f "$1/lib/libjpeg.a" ] && [ "$(cat "$1/build-options" 2>/dev/null)" = "$jpeg_options" ]
+}
+
 # build_jpeg SOURCE TOOLCHAIN_FILE PREFIX: builds SOURCE (from fetch_jpeg_source)
 # in PREFIX.build and installs it into PREFIX. The build string is Debian's
 # version, not the day's date, so the library is the same on any day.
 build_jpeg() {
   local source=$1 toolchain=$2 prefix=$3
-  cmake -S "$source" -B "$prefix.build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF \
+  cmake -S "$source" -B "$prefix.build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" $jpeg_options \
     -DBUILD="$jpeg_version" -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
   cmake --build "$prefix.build" -j"$(nproc)" >/dev/null
   cmake --install "$prefix.build" >/dev/null
   rm -rf "$prefix.build"
+  echo "$jpeg_options" > "$prefix/build-options"
 }

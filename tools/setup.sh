@@ -36,7 +36,7 @@ done
 # libjpeg-turbo for each Windows target, built once and kept under build/.
 source "$top/tools/libjpeg-turbo.sh"
 for arch in i686 x86_64; do
-  [ -f "$deps/libjpeg-turbo-$arch/lib/libjpeg.a" ] && continue
+  jpeg_built "$deps/libjpeg-turbo-$arch" && continue
   if [ -z "${jpeg_source:-}" ]; then
     rm -rf "$deps/jpeg-src"
     fetch_jpeg_source "$deps/jpeg-src"
