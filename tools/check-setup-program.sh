@@ -5,7 +5,8 @@
 # other system DLL is bound at first use from System32), the Windows version
 # its header asks for and that every function it binds exists there
 # (tools/windows-floor.txt), the manifest's architecture (Windows refuses a
-# program whose manifest names another one) and the version resource.
+# program whose manifest names another one), the version resource and, for
+# the 32-bit program, its stripped size.
 set -euo pipefail
 arch=$1
 program=$2
@@ -67,5 +68,19 @@ version_value() { strings -el "$program" | awk -v name="$1" 'found { print; exit
 check "FileVersion" "1.60" "$(version_value FileVersion)"
 check "ProductVersion" "1.60" "$(version_value ProductVersion)"
 check "ProductName" "Zelmora" "$(version_value ProductName)"
+
+# The 32-bit program as it ships, stripped, stays within 800 KiB.
+if [ "$arch" = i686 ]; then
+  stripped=$(mktemp)
+  x86_64-w64-mingw32-strip -o "$stripped" "$program"
+  size=$(stat -c %s "$stripped")
+  rm -f "$stripped"
+  if [ "$size" -le 819200 ]; then
+    echo "ok: stripped size: $size bytes (at most 819200)"
+  else
+    echo "FAILED: stripped size: $size bytes, more than 819200 (800 KiB)"
+    failures=$((failures + 1))
+  fi
+fi
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed for $program"; exit 1; }
