@@ -21,31 +21,6 @@
 namespace wizard {
 namespace {
 
-// The window class, styles and extended styles of each kind of control.
-struct ControlClass {
-  ControlKind kind;
-  const char* window_class;
-  DWORD style, ex_style;
-};
-
-const ControlClass kControlClasses[] = {
-    // No WS_CLIPCHILDREN: the panel face must show inside the separator frame.
-    {ControlKind::Panel, WC_TABCONTROLA, WS_CLIPSIBLINGS | TCS_BUTTONS, WS_EX_CONTROLPARENT},
-    {ControlKind::Picture, "STATIC", SS_BITMAP | SS_CENTERIMAGE, 0},
-    {ControlKind::RichText, "RichEdit20A", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
-    {ControlKind::Label, "STATIC", SS_LEFT | SS_NOPREFIX, 0},
-    // A caption-less frame this flat is a thin etched line above the buttons.
-    {ControlKind::Separator, "STATIC", SS_ETCHEDFRAME, 0},
-    {ControlKind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
-    {ControlKind::PathBox, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {ControlKind::ProgressBar, PROGRESS_CLASSA, PBS_SMOOTH, 0},
-};
-
-const ControlClass& ClassOf(ControlKind kind) {
-  return *std::find_if(std::begin(kControlClasses), std::end(kControlClasses),
-                       [kind](const ControlClass& entry) { return entry.kind == kind; });
-}
-
 // A text resource stored with LF line ends, one after every line, as the rich
 // text boxes want it: lines joined by CR LF.
 std::string TextResource(const char* name) {

@@ -1,5 +1,12 @@
 #include "wizard/form_design.h"
 
+#include <windows.h>
+// The rest build on windows.h.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iterator>
+
 namespace wizard {
 
 const char kFormCaption[] = "Zelmora Setup";
@@ -82,5 +89,23 @@ const ControlDesign kFormDesign[ControlCount] = {
 
     {ProgressBar1, Bar, TabControl5, 0, 0, 449, 21, "", On, 0, F},
 };
+
+const ControlClass kControlClasses[] = {
+    // No WS_CLIPCHILDREN: the panel face must show inside the separator frame.
+    {ControlKind::Panel, WC_TABCONTROLA, WS_CLIPSIBLINGS | TCS_BUTTONS, WS_EX_CONTROLPARENT},
+    {ControlKind::Picture, "STATIC", SS_BITMAP | SS_CENTERIMAGE, 0},
+    {ControlKind::RichText, "RichEdit20A", ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+    {ControlKind::Label, "STATIC", SS_LEFT | SS_NOPREFIX, 0},
+    // A caption-less frame this flat is a thin etched line above the buttons.
+    {ControlKind::Separator, "STATIC", SS_ETCHEDFRAME, 0},
+    {ControlKind::Button, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ControlKind::PathBox, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {ControlKind::ProgressBar, PROGRESS_CLASSA, PBS_SMOOTH, 0},
+};
+
+const ControlClass& ClassOf(ControlKind kind) {
+  return *std::find_if(std::begin(kControlClasses), std::end(kControlClasses),
+                       [kind](const ControlClass& entry) { return entry.kind == kind; });
+}
 
 }  // namespace wizard

@@ -1,6 +1,8 @@
 #pragma once
 // The design of the wizard window TForm1: one row per control.
 
+#include <windows.h>
+
 #include "wizard/control_ids.h"
 
 namespace wizard {
@@ -40,6 +42,14 @@ struct ControlDesign {
 };
 
 extern const ControlDesign kFormDesign[ControlCount];
+
+// The window class, styles and extended styles of each kind of control.
+struct ControlClass {
+  ControlKind kind;
+  const char* window_class;
+  DWORD style, ex_style;
+};
+const ControlClass& ClassOf(ControlKind kind);
 
 // The window's caption and the size of its client area (one page panel).
 extern const char kFormCaption[];
