@@ -98,9 +98,11 @@ void TForm1::LayOut(int dpi) {
   std::swap(page_picture_, page_picture);
 
   SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(ControlFont::Form)), FALSE);
+  // A window not shown yet has nothing to redraw.
+  const BOOL shown = IsWindowVisible(window_);
   for (const ControlDesign& design : kFormDesign) {
     HWND control = controls_[design.id];
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(design.font)), TRUE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.For(design.font)), shown);
     if (design.kind == ControlKind::Picture)
       SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP,
                    reinterpret_cast<LPARAM>(page_picture_.Get()));
