@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/display_scale.h"
 #include "engine/install_view.h"
 #include "engine/step_log.h"
 #include "platform/system.h"
@@ -75,7 +76,7 @@ class TForm1 : public engine::InstallView {
   static std::string TextOf(HWND window);
   // Layout (form1_layout.cpp).
   void CreateControls();
-  HWND CreateControl(ControlId id);
+  HWND CreateControl(ControlId id, const app::DisplayScale& scale);
   // Places every control, sizes the labels and the window, and sets fonts and
   // pictures, all from the design scaled to dpi.
   void LayOut(int dpi);
@@ -101,6 +102,7 @@ class TForm1 : public engine::InstallView {
   engine::StepLog& log_;
   HWND window_ = nullptr;
   HWND controls_[ControlCount] = {};
+  RECT placed_[ControlCount] = {};  // where each control is now, in the window's pixels
   WNDPROC panel_default_procedure_ = nullptr;
   DesignFonts fonts_;
   Bitmap page_picture_;

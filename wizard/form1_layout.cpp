@@ -38,9 +38,10 @@ int TabRank(ControlId id) {
 }  // namespace
 
 void TForm1::CreateControls() {
+  const app::DisplayScale scale(app::WindowDpi(window_));
   // Panels first: each new one goes on top, so the welcome page ends up in front.
   for (ControlId panel : kPanelsBottomFirst) {
-    controls_[panel] = CreateControl(panel);
+    controls_[panel] = CreateControl(panel, scale);
     SetWindowPos(controls_[panel], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   // Then each page's controls in tab order: a new child goes to the bottom of
@@ -50,10 +51,10 @@ void TForm1::CreateControls() {
     if (design.kind != ControlKind::Panel) order.push_back(design.id);
   std::stable_sort(order.begin(), order.end(),
                    [](ControlId a, ControlId b) { return TabRank(a) < TabRank(b); });
-  for (ControlId id : order) controls_[id] = CreateControl(id);
+  for (ControlId id : order) controls_[id] = CreateControl(id, scale);
 }
 
-HWND TForm1::CreateControl(ControlId id) {
+HWND TForm1::CreateControl(ControlId id, const app::DisplayScale& scale) {
   const ControlDesign& design = kFormDesign[id];
   const ControlClass& kind = ClassOf(design.kind);
   DWORD style = WS_CHILD | WS_VISIBLE | kind.style | (design.enabled ? 0 : WS_DISABLED);
@@ -63,11 +64,18 @@ HWND TForm1::CreateControl(ControlId id) {
   const bool text_is_caption =
       design.kind != ControlKind::Picture && design.kind != ControlKind::RichText;
   HWND parent = design.kind == ControlKind::Panel ? window_ : controls_[design.parent];
-  // Placed and sized by LayOut.
-  HWND control = CreateWindowExA(
-      kind.ex_style, kind.window_class, text_is_caption ? design.text : "", style, 0, 0, 0, 0,
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
-      GetModuleHandleA(nullptr), nullptr);
+  // Made where the window's DPI puts it, so that LayOut need not move it. A
+  // label's size comes from its font, and a rich text box wraps its text anew
+  // only when its size changes: those two LayOut places once their fonts are set.
+  const bool placed_later =
+      design.kind == ControlKind::Label || design.kind == ControlKind::RichText;
+  RECT& place = placed_[id];
+  place = placed_later ? RECT{} : scale.Rect(design.left, design.top, design.width, design.height);
+  HWND control =
+      CreateWindowExA(kind.ex_style, kind.window_class, text_is_caption ? design.text : "", style,
+                      place.left, place.top, place.right - place.left, place.bottom - place.top,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + id)),
+                      GetModuleHandleA(nullptr), nullptr);
   if (control == nullptr) Fail(messages::kCannotCreateControl, kind.window_class);
 
   if (design.kind == ControlKind::Panel) {
@@ -108,8 +116,13 @@ void TForm1::LayOut(int dpi) {
                    reinterpret_cast<LPARAM>(page_picture_.Get()));
     RECT place = scale.Rect(design.left, design.top, design.width, design.height);
     if (design.kind == ControlKind::Label) place = LabelRect(design.id, place);
+    const RECT& now = placed_[design.id];
+    if (place.left == now.left && place.top == now.top && place.right == now.right &&
+        place.bottom == now.bottom)
+      continue;
     SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placed_[design.id] = place;
   }
   FitUnscrolledText(WelcomeText);
   client_size_ = {scale.Pixels(kClientWidth), scale.Pixels(kClientHeight)};
